@@ -1,0 +1,36 @@
+# The two commands of the README: `make run` starts the program, `make test` runs every test.
+BUILD      ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 10
+
+.PHONY: run test bootstrap configure build fuzz bench clean
+
+bootstrap:
+	@bash scripts/bootstrap
+
+configure: bootstrap
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/tools/vantor-sim --games 3
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz
+
+# The parsers of outside input, fuzzed briefly with libFuzzer (clang).
+fuzz: bootstrap
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DVANTOR_FUZZ=ON -DVANTOR_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cd $(FUZZ_BUILD) && ctest --output-on-failure
+
+bench: build
+	$(BUILD)/bench/vantor-bench
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)

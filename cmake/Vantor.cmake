@@ -1,0 +1,48 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+# vantor_library(NAME folder DEPS libs...): one static library from the folder's sources.
+# Headers are included as "folder/header.h" from the project root.
+function(vantor_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(vantor_${name} STATIC ${sources})
+  target_include_directories(vantor_${name} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+  target_link_libraries(vantor_${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# vantor_test(NAME SOURCES files... DEPS libs...): a GoogleTest program registered with ctest.
+function(vantor_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE VANTOR_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTOR_INSTANT=1")
+endfunction()
+
+# vantor_fuzzer(NAME SOURCE file DEPS libs... [CORPUS dir]): a fuzz target for a parser.
+# In the fuzz build (clang) it is a libFuzzer program that ctest runs for VANTOR_FUZZ_SECONDS,
+# seeded from the corpus folder when there is one. In the ordinary build the same entry point is
+# linked with a small driver that replays the corpus and a few thousand pseudo-random inputs, so
+# every crash once found stays a regression test.
+function(vantor_fuzzer name)
+  cmake_parse_arguments(ARG "" "SOURCE;CORPUS" "DEPS" ${ARGN})
+  set(dirs)
+  if(ARG_CORPUS AND EXISTS ${ARG_CORPUS})
+    list(APPEND dirs ${ARG_CORPUS})
+  endif()
+  if(VANTOR_FUZZ)
+    add_executable(${name} ${ARG_SOURCE})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
+    file(MAKE_DIRECTORY ${work})
+    add_test(NAME ${name}
+             COMMAND ${name} -max_total_time=${VANTOR_FUZZ_SECONDS} -rss_limit_mb=2048
+                     -timeout=10 -print_final_stats=0 ${work} ${dirs})
+  else()
+    add_executable(${name} ${ARG_SOURCE} ${PROJECT_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+    add_test(NAME ${name} COMMAND ${name} ${dirs})
+  endif()
+endfunction()
