@@ -16,7 +16,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/tools/vantor-sim --games 3
+	$(BUILD)/tools/sim/vantor-sim --games 3
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,223 @@
+#include "simulator.h"
+
+#include "engine/computer.h"
+#include "engine/exchange.h"
+#include "engine/flow.h"
+#include "engine/input.h"
+#include "engine/legality.h"
+#include "engine/round.h"
+
+#include <chrono>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <vector>
+
+namespace vantor::sim {
+namespace {
+
+// Keeps the cards laid on the table this round, so every card can be found exactly once.
+class TSimView : public TSilentView {
+public:
+    std::vector<TCardCode> played;
+    std::function<void()> afterMove;
+
+    void flyCard(const TFlight& f) override {
+        if (f.toSeat == 0 && !f.offTable) played.push_back(f.code);
+    }
+    void pointTurn(int) override {
+        if (afterMove) afterMove();
+    }
+};
+
+struct TFailure {
+    std::string what;
+};
+
+void require(bool ok, const std::string& what) {
+    if (!ok) throw TFailure{what};
+}
+
+std::string codeName(const TCardCode& c) { return valueName(cardValue(c)); }
+
+void checkInvariants(const TGameRecord& r, const TSimView& view) {
+    std::set<std::string> seen;
+    int total = 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const TSeatHand& h = r.hand[seat];
+        int count = 0;
+        int last = 0;
+        bool emptySeen = false;
+        for (int s = 1; s <= kSlots; ++s) {
+            if (h.value[s] == kEmptyValue) {
+                require(h.code[s].isEmpty(), "empty slot holds a code");
+                emptySeen = true;
+                continue;
+            }
+            require(!emptySeen, "hand of seat " + std::to_string(seat) + " is not compacted");
+            require(h.value[s] >= last, "hand of seat " + std::to_string(seat) + " is not sorted");
+            require(cardValue(h.code[s]) == h.value[s], "slot value does not match its code");
+            require(isCardCode(h.code[s]), "unknown card code in a hand");
+            last = h.value[s];
+            ++count;
+            require(seen.insert(h.code[s].bytes()).second, "card " + codeName(h.code[s]) + " held twice");
+        }
+        require(count == h.count, "card count of seat " + std::to_string(seat) + " is wrong");
+        require(!(r.NoJokers && countValue(r, seat, kJokerValue) > 0), "a joker dealt without jokers");
+        total += count;
+    }
+    for (const TCardCode& c : view.played)
+        require(seen.insert(c.bytes()).second, "card " + codeName(c) + " both played and held");
+    total += static_cast<int>(view.played.size());
+    require(total == (r.NoJokers ? 52 : 54), "cards lost or made: " + std::to_string(total));
+    for (int k = 1; k <= r.groupSize; ++k) {
+        const TCardCode& c = r.current.code[k];
+        bool onTable = false;
+        for (const auto& p : view.played) onTable |= p == c;
+        require(onTable, "table card was never played");
+    }
+    std::set<int> places;
+    for (int s = 1; s <= kSeats; ++s)
+        if (r.placeCode[s] != 0) require(places.insert(r.placeCode[s]).second, "a place given twice");
+    require(r.groupSize >= 0 && r.groupSize <= 4, "group size out of range");
+}
+
+// Seat 4 is played as a person would: the computer player's choice is made by clicking the
+// cards one by one and pressing the buttons, so every choice passes the click acceptance.
+void localMove(TGameRecord& r, TSimView& view, TShuffleSource& source) {
+    TGameRecord scratch = r;
+    decideMove(scratch, kLocalSeat);
+    const TSelection wanted = scratch.selection;
+    for (int k = 1; k <= wanted.count; ++k) {
+        const TClickResult result = clickToPlay(r, wanted.slot[k]);
+        require(result == TClickResult::Selected, "the click acceptance refused a computer choice");
+    }
+    if (wanted.count == 0) {
+        require(mayPass(r), "the computer passed on an empty table");
+        require(pressButton8(r, view) == TButtonOutcome::Done, "pass not taken");
+    } else {
+        require(mayPlaySelection(r), "play button not offered for a computer choice");
+        require(pressButton7(r, view, source) == TButtonOutcome::Done, "play not taken");
+    }
+}
+
+// The giving rule applied through the choice clicks of the local Vantor or Vice-Vantor.
+void localGifts(TGameRecord& r, int cards) {
+    TGameRecord scratch = r;
+    for (int k = 0; k < cards; ++k) {
+        const int slot = givingRuleSlot(scratch, kLocalSeat);
+        const TCardCode code = scratch.hand[kLocalSeat].code[slot];
+        const int realSlot = findCard(r, kLocalSeat, code);
+        const TClickResult result =
+            cards == 2 ? clickVantorGift(r, realSlot) : clickViceGift(r, realSlot);
+        require(result == TClickResult::Selected, "a gift click was not taken");
+        scratch.hand[kLocalSeat].code[slot] = TCardCode::empty();
+        scratch.hand[kLocalSeat].value[slot] = kEmptyValue;
+        sortHand(scratch, kLocalSeat);
+    }
+    require(giftsComplete(r), "Ok not offered after choosing the gifts");
+}
+
+void checkRoundEnd(const TGameRecord& r, int& expectedPoints) {
+    std::set<int> places;
+    for (int s = 1; s <= kSeats; ++s) places.insert(r.placeCode[s]);
+    require(places == std::set<int>{1, 2, 3, 4}, "places after the round are not 1 to 4");
+    int sum = 0;
+    for (int s = 1; s <= kSeats; ++s) sum += r.GamePoints[s];
+    if (!r.QuickGame) {
+        expectedPoints += 18;
+        require(sum == expectedPoints, "game points do not add up");
+    }
+    require(r.GameResult == 3 * r.GamePoints[4] - r.GamePoints[1] - r.GamePoints[2] - r.GamePoints[3],
+            "GameResult is not 3 x own points minus the others'");
+}
+
+long playGame(TGameRecord& r, TSimView& view, TShuffleSource& source, int gameIndex, long& moves) {
+    TNewGame game;
+    game.storedGameNumber = gameIndex;
+    game.freshPlayer = false;
+    game.localName = "Robot";
+    view.played.clear();
+    startGame(r, view, source, game);
+    checkInvariants(r, view);
+    long rounds = 0;
+    int expectedPoints = 0;
+    view.afterMove = [&] {
+        ++moves;
+        checkInvariants(r, view);
+    };
+    for (int guard = 0; guard < 100000; ++guard) {
+        if (r.RoundPhase == 1) {
+            // "To Begin" after every deal.
+            require(pressButton7(r, view, source) == TButtonOutcome::Done, "To Begin not taken");
+            continue;
+        }
+        switch (r.turn) {
+        case 1:
+        case 2:
+        case 3: tick(r, view); break;
+        case kLocalSeat: localMove(r, view, source); break;
+        case tsVantorChoosing: localGifts(r, 2); [[fallthrough]];
+        case tsVantorGives:
+        case tsMinisterGives:
+        case tsViceGives:
+            require(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
+            checkInvariants(r, view);
+            break;
+        case tsViceChoosing:
+            localGifts(r, 1);
+            require(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
+            break;
+        case tsRoundOver:
+            ++rounds;
+            checkRoundEnd(r, expectedPoints);
+            view.played.clear();
+            pressButton7(r, view, source);
+            require(r.RoundPhase == 1, "next round not dealt");
+            checkInvariants(r, view);
+            break;
+        case tsGameOver:
+            ++rounds;
+            checkRoundEnd(r, expectedPoints);
+            require(r.RoundNumber == r.RoundsPerGame, "game ended before its last round");
+            require(pressButton8(r, view) == TButtonOutcome::ExitToMenu, "Exit to menu not offered");
+            view.afterMove = nullptr;
+            return rounds;
+        default: require(false, "unexpected turn state " + std::to_string(r.turn));
+        }
+    }
+    require(false, "the game did not end");
+    return rounds;
+}
+
+} // namespace
+
+TSimReport runSimulation(const TSimOptions& options) {
+    TSimReport report;
+    TShuffleSource source(options.seed);
+    TSimView view;
+    const auto start = std::chrono::steady_clock::now();
+    std::int64_t points[5] = {};
+    try {
+        for (int g = 0; g < options.games; ++g) {
+            TGameRecord r;
+            r.RoundsPerGame = options.rounds;
+            r.NoJokers = options.noJokers;
+            r.QuickGame = options.quick;
+            configureSeats(r);
+            report.rounds += playGame(r, view, source, g, report.moves);
+            for (int s = 1; s <= kSeats; ++s) points[s] += r.GamePoints[s];
+            ++report.games;
+        }
+    } catch (const TFailure& f) {
+        std::ostringstream out;
+        out << f.what << " (game " << report.games + 1 << ", seed " << options.seed << ")";
+        report.failure = out.str();
+    }
+    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    for (int s = 1; s <= kSeats; ++s)
+        report.pointsPerSeat[s] = report.games ? static_cast<double>(points[s]) / report.games : 0;
+    return report;
+}
+
+} // namespace vantor::sim
