@@ -35,7 +35,9 @@ struct TCardCode {
     std::string bytes() const { return std::string(chars.data(), length); }
     bool isEmpty() const { return *this == empty(); }
     bool isJoker() const { return length == 2 && chars[0] == kRankJoker; }
-    friend bool operator==(const TCardCode&, const TCardCode&) = default;
+    friend bool operator==(const TCardCode& a, const TCardCode& b) {
+        return a.length == b.length && a.chars[0] == b.chars[0] && a.chars[1] == b.chars[1];
+    }
 };
 
 // Value of a code by its rank byte: 1 to 14; 99 for "##"; 0 for anything that is no card.

@@ -15,16 +15,20 @@ struct TWorkTable {
 TWorkTable buildWorkTable(const TGameRecord& r, int seat) {
     TWorkTable w;
     const TSeatHand& h = r.hand[seat];
+    // The hand is sorted: its cards fill the first slots and the first empty slot ends them.
     for (int s = 1; s <= kSlots; ++s) {
         const int v = h.value[s];
+        if (v == kEmptyValue) break;
         if (v < 1 || v > kHighestValue) continue;
-        if (w.size[v] == 0) w.first[v] = s;
+        if (w.size[v] == 0) {
+            w.first[v] = s;
+            w.groups += v != kJokerValue;
+        }
         ++w.size[v];
     }
     w.jokers = w.size[kJokerValue];
     w.joker1 = w.jokers >= 1 ? w.first[kJokerValue] : 0;
     w.joker2 = w.jokers >= 2 ? w.first[kJokerValue] + 1 : 0;
-    for (int v = 1; v <= 13; ++v) w.groups += w.size[v] > 0;
     return w;
 }
 

@@ -18,7 +18,9 @@ void TShuffleSource::reseed() {
 }
 
 int TShuffleSource::drawCardNumber() {
-    return static_cast<int>(std::uniform_int_distribution<int>(0, kDeckSize - 1)(engine_)) + 1;
+    // Multiply-shift maps the 64 random bits onto 0..53; the bias is below 54 in 2^64.
+    const unsigned __int128 wide = static_cast<unsigned __int128>(engine_()) * kDeckSize;
+    return static_cast<int>(wide >> 64) + 1;
 }
 
 void shuffleDeck(TGameRecord& r, TShuffleSource& source) {

@@ -3,6 +3,8 @@
 #include "engine/legality.h"
 #include "engine/round.h"
 
+#include <array>
+
 namespace vantor {
 namespace {
 
@@ -113,13 +115,16 @@ void computeHints(TGameRecord& r, int seat) {
     if (!isSeat(seat) || r.groupSize == 0) return;
     const int v = r.groupValue;
     const int s = r.groupSize;
-    const int jokers = countValue(r, seat, kJokerValue);
     const TSeatHand& h = r.hand[seat];
+    std::array<int, kHighestValue + 1> count{};
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (h.value[slot] >= 1 && h.value[slot] <= kHighestValue) ++count[h.value[slot]];
+    const int jokers = count[kJokerValue];
     bool naturalLeft = false;
     for (int slot = 1; slot <= kSlots; ++slot) {
         const int x = h.value[slot];
         if (x == kEmptyValue || x == kJokerValue) continue;
-        if (x < v || countValue(r, seat, x) + jokers < s) {
+        if (x < v || count[x] + jokers < s) {
             r.hint[seat][slot] = 'b';
         } else {
             naturalLeft = true;

@@ -22,24 +22,30 @@ void clearLift(TGameRecord& r, int seat) {
 void sortHand(TGameRecord& r, int seat) {
     if (!isSeat(seat)) return;
     TSeatHand& h = r.hand[seat];
-    struct Card {
-        TCardCode code;
-        std::uint8_t value;
-    };
-    std::array<Card, kSlots> cards;
+    // Compact first, then an insertion sort: stable, and cheap for twenty slots.
     int n = 0;
-    for (int s = 1; s <= kSlots; ++s)
-        if (h.value[s] != kEmptyValue) cards[n++] = {h.code[s], h.value[s]};
-    std::stable_sort(cards.begin(), cards.begin() + n,
-                     [](const Card& a, const Card& b) { return a.value < b.value; });
     for (int s = 1; s <= kSlots; ++s) {
-        if (s <= n) {
-            h.code[s] = cards[s - 1].code;
-            h.value[s] = cards[s - 1].value;
-        } else {
-            h.code[s] = TCardCode::empty();
-            h.value[s] = kEmptyValue;
+        if (h.value[s] == kEmptyValue) continue;
+        ++n;
+        if (s != n) {
+            h.code[n] = h.code[s];
+            h.value[n] = h.value[s];
         }
+    }
+    for (int s = n + 1; s <= kSlots; ++s) {
+        h.code[s] = TCardCode::empty();
+        h.value[s] = kEmptyValue;
+    }
+    for (int i = 2; i <= n; ++i) {
+        const TCardCode code = h.code[i];
+        const std::uint8_t value = h.value[i];
+        int j = i - 1;
+        for (; j >= 1 && h.value[j] > value; --j) {
+            h.code[j + 1] = h.code[j];
+            h.value[j + 1] = h.value[j];
+        }
+        h.code[j + 1] = code;
+        h.value[j + 1] = value;
     }
     h.count = static_cast<std::uint8_t>(n);
 }

@@ -34,14 +34,35 @@ struct TFailure {
     std::string what;
 };
 
-void require(bool ok, const std::string& what) {
-    if (!ok) throw TFailure{what};
-}
+// The message is built only when the check fails: this runs after every move.
+#define SIM_REQUIRE(ok, what)                                                                      \
+    do {                                                                                           \
+        if (!(ok)) throw TFailure{std::string(what)};                                              \
+    } while (false)
 
 std::string codeName(const TCardCode& c) { return valueName(cardValue(c)); }
 
+// A number 0..63 for each of the 54 cards, to mark them seen without allocating.
+int cardIndex(const TCardCode& c) {
+    const int v = cardValue(c);
+    if (v == kJokerValue) return 56 + (c.chars[1] == '3');
+    for (int s = 0; s < 4; ++s)
+        if (kSuits[s] == c.chars[1]) return v * 4 + s;
+    return 63;
+}
+
+struct TSeen {
+    std::uint64_t bits = 0;
+    bool insert(const TCardCode& c) {
+        const std::uint64_t bit = std::uint64_t{1} << cardIndex(c);
+        const bool fresh = !(bits & bit);
+        bits |= bit;
+        return fresh;
+    }
+};
+
 void checkInvariants(const TGameRecord& r, const TSimView& view) {
-    std::set<std::string> seen;
+    TSeen seen;
     int total = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
         const TSeatHand& h = r.hand[seat];
@@ -50,36 +71,36 @@ void checkInvariants(const TGameRecord& r, const TSimView& view) {
         bool emptySeen = false;
         for (int s = 1; s <= kSlots; ++s) {
             if (h.value[s] == kEmptyValue) {
-                require(h.code[s].isEmpty(), "empty slot holds a code");
+                SIM_REQUIRE(h.code[s].isEmpty(), "empty slot holds a code");
                 emptySeen = true;
                 continue;
             }
-            require(!emptySeen, "hand of seat " + std::to_string(seat) + " is not compacted");
-            require(h.value[s] >= last, "hand of seat " + std::to_string(seat) + " is not sorted");
-            require(cardValue(h.code[s]) == h.value[s], "slot value does not match its code");
-            require(isCardCode(h.code[s]), "unknown card code in a hand");
+            SIM_REQUIRE(!emptySeen, "hand of seat " + std::to_string(seat) + " is not compacted");
+            SIM_REQUIRE(h.value[s] >= last, "hand of seat " + std::to_string(seat) + " is not sorted");
+            SIM_REQUIRE(cardValue(h.code[s]) == h.value[s], "slot value does not match its code");
+            SIM_REQUIRE(isCardCode(h.code[s]), "unknown card code in a hand");
             last = h.value[s];
             ++count;
-            require(seen.insert(h.code[s].bytes()).second, "card " + codeName(h.code[s]) + " held twice");
+            SIM_REQUIRE(seen.insert(h.code[s]), "card " + codeName(h.code[s]) + " held twice");
         }
-        require(count == h.count, "card count of seat " + std::to_string(seat) + " is wrong");
-        require(!(r.NoJokers && countValue(r, seat, kJokerValue) > 0), "a joker dealt without jokers");
+        SIM_REQUIRE(count == h.count, "card count of seat " + std::to_string(seat) + " is wrong");
+        SIM_REQUIRE(!(r.NoJokers && countValue(r, seat, kJokerValue) > 0), "a joker dealt without jokers");
         total += count;
     }
     for (const TCardCode& c : view.played)
-        require(seen.insert(c.bytes()).second, "card " + codeName(c) + " both played and held");
+        SIM_REQUIRE(seen.insert(c), "card " + codeName(c) + " both played and held");
     total += static_cast<int>(view.played.size());
-    require(total == (r.NoJokers ? 52 : 54), "cards lost or made: " + std::to_string(total));
+    SIM_REQUIRE(total == (r.NoJokers ? 52 : 54), "cards lost or made: " + std::to_string(total));
     for (int k = 1; k <= r.groupSize; ++k) {
         const TCardCode& c = r.current.code[k];
         bool onTable = false;
         for (const auto& p : view.played) onTable |= p == c;
-        require(onTable, "table card was never played");
+        SIM_REQUIRE(onTable, "table card was never played");
     }
     std::set<int> places;
     for (int s = 1; s <= kSeats; ++s)
-        if (r.placeCode[s] != 0) require(places.insert(r.placeCode[s]).second, "a place given twice");
-    require(r.groupSize >= 0 && r.groupSize <= 4, "group size out of range");
+        if (r.placeCode[s] != 0) SIM_REQUIRE(places.insert(r.placeCode[s]).second, "a place given twice");
+    SIM_REQUIRE(r.groupSize >= 0 && r.groupSize <= 4, "group size out of range");
 }
 
 // Seat 4 is played as a person would: the computer player's choice is made by clicking the
@@ -90,14 +111,14 @@ void localMove(TGameRecord& r, TSimView& view, TShuffleSource& source) {
     const TSelection wanted = scratch.selection;
     for (int k = 1; k <= wanted.count; ++k) {
         const TClickResult result = clickToPlay(r, wanted.slot[k]);
-        require(result == TClickResult::Selected, "the click acceptance refused a computer choice");
+        SIM_REQUIRE(result == TClickResult::Selected, "the click acceptance refused a computer choice");
     }
     if (wanted.count == 0) {
-        require(mayPass(r), "the computer passed on an empty table");
-        require(pressButton8(r, view) == TButtonOutcome::Done, "pass not taken");
+        SIM_REQUIRE(mayPass(r), "the computer passed on an empty table");
+        SIM_REQUIRE(pressButton8(r, view) == TButtonOutcome::Done, "pass not taken");
     } else {
-        require(mayPlaySelection(r), "play button not offered for a computer choice");
-        require(pressButton7(r, view, source) == TButtonOutcome::Done, "play not taken");
+        SIM_REQUIRE(mayPlaySelection(r), "play button not offered for a computer choice");
+        SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done, "play not taken");
     }
 }
 
@@ -110,25 +131,25 @@ void localGifts(TGameRecord& r, int cards) {
         const int realSlot = findCard(r, kLocalSeat, code);
         const TClickResult result =
             cards == 2 ? clickVantorGift(r, realSlot) : clickViceGift(r, realSlot);
-        require(result == TClickResult::Selected, "a gift click was not taken");
+        SIM_REQUIRE(result == TClickResult::Selected, "a gift click was not taken");
         scratch.hand[kLocalSeat].code[slot] = TCardCode::empty();
         scratch.hand[kLocalSeat].value[slot] = kEmptyValue;
         sortHand(scratch, kLocalSeat);
     }
-    require(giftsComplete(r), "Ok not offered after choosing the gifts");
+    SIM_REQUIRE(giftsComplete(r), "Ok not offered after choosing the gifts");
 }
 
 void checkRoundEnd(const TGameRecord& r, int& expectedPoints) {
     std::set<int> places;
     for (int s = 1; s <= kSeats; ++s) places.insert(r.placeCode[s]);
-    require(places == std::set<int>{1, 2, 3, 4}, "places after the round are not 1 to 4");
+    SIM_REQUIRE((places == std::set<int>{1, 2, 3, 4}), "places after the round are not 1 to 4");
     int sum = 0;
     for (int s = 1; s <= kSeats; ++s) sum += r.GamePoints[s];
     if (!r.QuickGame) {
         expectedPoints += 18;
-        require(sum == expectedPoints, "game points do not add up");
+        SIM_REQUIRE(sum == expectedPoints, "game points do not add up");
     }
-    require(r.GameResult == 3 * r.GamePoints[4] - r.GamePoints[1] - r.GamePoints[2] - r.GamePoints[3],
+    SIM_REQUIRE(r.GameResult == 3 * r.GamePoints[4] - r.GamePoints[1] - r.GamePoints[2] - r.GamePoints[3],
             "GameResult is not 3 x own points minus the others'");
 }
 
@@ -149,7 +170,7 @@ long playGame(TGameRecord& r, TSimView& view, TShuffleSource& source, int gameIn
     for (int guard = 0; guard < 100000; ++guard) {
         if (r.RoundPhase == 1) {
             // "To Begin" after every deal.
-            require(pressButton7(r, view, source) == TButtonOutcome::Done, "To Begin not taken");
+            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done, "To Begin not taken");
             continue;
         }
         switch (r.turn) {
@@ -161,32 +182,32 @@ long playGame(TGameRecord& r, TSimView& view, TShuffleSource& source, int gameIn
         case tsVantorGives:
         case tsMinisterGives:
         case tsViceGives:
-            require(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
+            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
             checkInvariants(r, view);
             break;
         case tsViceChoosing:
             localGifts(r, 1);
-            require(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
+            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
             break;
         case tsRoundOver:
             ++rounds;
             checkRoundEnd(r, expectedPoints);
             view.played.clear();
             pressButton7(r, view, source);
-            require(r.RoundPhase == 1, "next round not dealt");
+            SIM_REQUIRE(r.RoundPhase == 1, "next round not dealt");
             checkInvariants(r, view);
             break;
         case tsGameOver:
             ++rounds;
             checkRoundEnd(r, expectedPoints);
-            require(r.RoundNumber == r.RoundsPerGame, "game ended before its last round");
-            require(pressButton8(r, view) == TButtonOutcome::ExitToMenu, "Exit to menu not offered");
+            SIM_REQUIRE(r.RoundNumber == r.RoundsPerGame, "game ended before its last round");
+            SIM_REQUIRE(pressButton8(r, view) == TButtonOutcome::ExitToMenu, "Exit to menu not offered");
             view.afterMove = nullptr;
             return rounds;
-        default: require(false, "unexpected turn state " + std::to_string(r.turn));
+        default: SIM_REQUIRE(false, "unexpected turn state " + std::to_string(r.turn));
         }
     }
-    require(false, "the game did not end");
+    SIM_REQUIRE(false, "the game did not end");
     return rounds;
 }
 
