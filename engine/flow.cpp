@@ -12,16 +12,23 @@
 
 namespace vantor {
 
+int localSeatOfHostSeat(int role, int hostSeat) {
+    static constexpr int shift[5] = {0, 0, 2, 3, 1};
+    const int s = role >= 1 && role <= 4 ? shift[role] : 0;
+    return (hostSeat - 1 + s) % kSeats + 1;
+}
+
 void configureSeats(TGameRecord& r) {
     r.computerSeat.fill(false);
     if (r.mode == TTableMode::Computer) {
         r.computerSeat[1] = r.computerSeat[2] = r.computerSeat[3] = true;
-    } else if (r.mode == TTableMode::Lan && r.localRole == 1) {
-        // In the host's numbering role 2 sits at seat 2, role 3 at seat 1, role 4 at seat 3,
-        // and joiners take the roles in that order.
-        r.computerSeat[2] = r.joiners < 1;
-        r.computerSeat[1] = r.joiners < 2;
-        r.computerSeat[3] = r.joiners < 3;
+    } else if (r.mode == TTableMode::Lan) {
+        // In the host's numbering role 2 sits at seat 2, role 3 at seat 1, role 4 at seat 3, and
+        // joiners take the roles in that order; the host plays the seats nobody took. Every copy
+        // knows them in its own numbering, as it computes the computer's gifts itself.
+        const bool hostSeatIsComputer[5] = {false, r.joiners < 2, r.joiners < 1, r.joiners < 3, false};
+        for (int h = 1; h <= kSeats; ++h)
+            if (hostSeatIsComputer[h]) r.computerSeat[localSeatOfHostSeat(r.localRole, h)] = true;
     }
 }
 
@@ -220,7 +227,9 @@ TButtonOutcome pressButton8(TGameRecord& r, TTableView& view) {
 }
 
 void tick(TGameRecord& r, TTableView& view) {
-    if (!r.gameRunning || r.mode == TTableMode::Tournament || r.RoundPhase != 2) return;
+    // Only the computer table and the LAN host move computer seats; joiners receive their plays.
+    if (!r.gameRunning || !pacesTable(r) || r.mode == TTableMode::Tournament || r.RoundPhase != 2)
+        return;
     for (int seat = 1; seat <= 3; ++seat) {
         if (r.turn != seat || !r.computerSeat[seat]) continue;
         decideMove(r, seat, view);

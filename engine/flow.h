@@ -19,8 +19,13 @@ struct TNewGame {
     std::string localName;
 };
 
-// Sets which seats this copy's computer player moves, from the mode, role and joiners: on the
-// computer table seats 1 to 3; on a LAN host the seats no joiner has taken; otherwise none.
+// The local seat of a host seat for a copy with LAN role 1..4 (the host's numbering is the
+// reference; every copy sees its own player at seat 4).
+int localSeatOfHostSeat(int role, int hostSeat);
+
+// Sets which seats are played by a computer player, from the mode, role and joiners: on the
+// computer table seats 1 to 3; on a LAN the host's seats no joiner has taken, in this copy's
+// numbering (only the host moves them; joiners apply the host's plays); in the tournament none.
 void configureSeats(TGameRecord& r);
 
 // Whether this copy paces the table with its buttons: the computer table, the LAN host and the

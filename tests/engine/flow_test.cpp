@@ -55,11 +55,39 @@ TEST(Seats, LanHostPlaysTheSeatsWithoutJoiners) {
         configureSeats(r);
         for (int s = 1; s <= 4; ++s) EXPECT_EQ(r.computerSeat[s], c.computer[s - 1]) << c.joiners;
     }
-    TGameRecord joiner;
-    joiner.mode = TTableMode::Lan;
-    joiner.localRole = 3;
-    configureSeats(joiner);
-    for (int s = 1; s <= 4; ++s) EXPECT_FALSE(joiner.computerSeat[s]);
+    // Joiners know the computer seats in their own numbering.
+    struct JoinerCase { int role, joiners; std::array<bool, 4> computer; };
+    const JoinerCase joinerCases[] = {{2, 1, {true, false, true, false}},
+                                      {2, 2, {true, false, false, false}},
+                                      {3, 2, {false, true, false, false}},
+                                      {4, 3, {false, false, false, false}}};
+    for (const auto& c : joinerCases) {
+        TGameRecord r;
+        r.mode = TTableMode::Lan;
+        r.localRole = c.role;
+        r.joiners = c.joiners;
+        configureSeats(r);
+        for (int s = 1; s <= 4; ++s)
+            EXPECT_EQ(r.computerSeat[s], c.computer[s - 1]) << "role " << c.role << " seat " << s;
+    }
+}
+
+TEST(Seats, HostSeatsMapToEveryCopysOwnNumbering) {
+    const int expected[5][5] = {{}, {0, 1, 2, 3, 4}, {0, 3, 4, 1, 2}, {0, 4, 1, 2, 3}, {0, 2, 3, 4, 1}};
+    for (int role = 1; role <= 4; ++role)
+        for (int h = 1; h <= 4; ++h) EXPECT_EQ(localSeatOfHostSeat(role, h), expected[role][h]);
+}
+
+TEST(Tick, ALanJoinerNeverMovesAComputerSeat) {
+    TGameRecord r = playing({{{c3, c5}, {c4}, {c5}, {c8}}}, 1);
+    r.mode = TTableMode::Lan;
+    r.localRole = 2;
+    r.joiners = 1;
+    configureSeats(r);
+    ASSERT_TRUE(r.computerSeat[1]);
+    TSilentView view;
+    tick(r, view);
+    EXPECT_EQ(r.hand[1].count, 2);
 }
 
 TEST(Buttons, PassWithOnlyTheLocalSeatHoldingCardsDoesNothing) {
