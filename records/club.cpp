@@ -141,7 +141,10 @@ bool markerSkipsStartupStatistics(std::string_view marker) {
     return marker == "qzo";
 }
 
-std::string clubFailureMessage(ClubStatus status, const fs::path& path, const TWordLookup& word) {
+std::string clubFailureMessage(ClubStatus status, const fs::path& path, const TWordLookup& lookup) {
+    const auto word = [&](std::string_view english) {
+        return lookup ? lookup(english) : std::string(english);
+    };
     const std::string quoted = "\"" + path.string() + "\"";
     switch (status) {
     case ClubStatus::Missing:
@@ -151,14 +154,17 @@ std::string clubFailureMessage(ClubStatus status, const fs::path& path, const TW
     case ClubStatus::WriteFailed:
         return word("Error of disk writing!");
     case ClubStatus::Unwritable:
-        return clubAttributesWarning(path, word);
+        return clubAttributesWarning(path, lookup);
     case ClubStatus::Ok:
         break;
     }
     return {};
 }
 
-std::string clubAttributesWarning(const fs::path& path, const TWordLookup& word) {
+std::string clubAttributesWarning(const fs::path& path, const TWordLookup& lookup) {
+    const auto word = [&](std::string_view english) {
+        return lookup ? lookup(english) : std::string(english);
+    };
     return word("The file ") + "\"" + path.string() + "\"" +
            word(" has incorrect attributes!\n\rThe work of the program will be incorrect!");
 }

@@ -99,7 +99,8 @@ bool markerSkipsStartupStatistics(std::string_view marker);
 // this user is refused write access.
 bool isReadOnlyFile(const std::filesystem::path& path);
 
-// Messages, built from the caller's word lookup (English text in, the current language out).
+// Messages, built from the caller's word lookup (English text in, the current language out;
+// an empty lookup keeps the English).
 using TWordLookup = std::function<std::string(std::string_view english)>;
 std::string clubFailureMessage(ClubStatus status, const std::filesystem::path& path,
                                const TWordLookup& word);
