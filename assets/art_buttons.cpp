@@ -49,12 +49,12 @@ namespace art {
 
 namespace {
 
-// The "new buttons" bar: a rounder pill with a white gloss that stays white in every scheme
-// (it is far from red, so recolouring leaves it alone) over a red body.
+// The "new buttons" bar: a rounder pill whose gloss is a light red, close enough to pure red
+// that the "new buttons" recolouring turns it into a light tone of every scheme.
 QColor nataRow(int row, int rows) {
     if (row == 0 || row == rows - 1) return QColor(110, 0, 0);
     const double t = double(row) / (rows - 1);
-    if (t < 0.46) return mix(QColor(255, 236, 236), QColor(236, 70, 70), t / 0.46);
+    if (t < 0.46) return mix(QColor(255, 122, 122), QColor(238, 64, 64), t / 0.46);
     return mix(QColor(196, 0, 0), QColor(252, 24, 24), (t - 0.46) / 0.54);
 }
 

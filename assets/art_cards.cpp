@@ -224,7 +224,7 @@ void courtHalf(QPainter& p, int suit, int rank, double fw, double hh) {
         p.setBrush(pal.trim);
         p.drawRoundedRect(QRectF(P(x - 0.1, 0.78), P(x + 0.1, 0.84)), 1.5, 1.5);
     } else if (rank == 11) { // halberd
-        const double x = 0.18;
+        const double x = 0.25;
         p.setPen(QPen(QColor(110, 70, 30), 2.2));
         p.drawLine(P(x, 0.08), P(x, 1.0));
         p.setPen(QPen(QColor(80, 80, 90), 1));
@@ -259,10 +259,10 @@ void courtHalf(QPainter& p, int suit, int rank, double fw, double hh) {
 
     // Robe.
     QPainterPath robe;
-    robe.moveTo(P(0.06, 1.0));
-    robe.cubicTo(P(0.08, 0.78), P(0.16, 0.66), P(0.34, 0.62));
+    robe.moveTo(P(0.1, 1.0));
+    robe.cubicTo(P(0.12, 0.78), P(0.18, 0.66), P(0.34, 0.62));
     robe.lineTo(P(0.66, 0.62));
-    robe.cubicTo(P(0.84, 0.66), P(0.92, 0.78), P(0.94, 1.0));
+    robe.cubicTo(P(0.82, 0.66), P(0.88, 0.78), P(0.9, 1.0));
     robe.closeSubpath();
     QLinearGradient rg(P(0, 0.62), P(1, 1));
     rg.setColorAt(0, pal.primary.lighter(125));
@@ -273,12 +273,12 @@ void courtHalf(QPainter& p, int suit, int rank, double fw, double hh) {
     // Sleeves in the second colour with stripes.
     p.setBrush(pal.secondary);
     QPainterPath sleeveL, sleeveR;
-    sleeveL.moveTo(P(0.06, 1.0));
-    sleeveL.cubicTo(P(0.08, 0.8), P(0.14, 0.7), P(0.24, 0.66));
+    sleeveL.moveTo(P(0.1, 1.0));
+    sleeveL.cubicTo(P(0.12, 0.8), P(0.16, 0.7), P(0.24, 0.66));
     sleeveL.lineTo(P(0.3, 1.0));
     sleeveL.closeSubpath();
-    sleeveR.moveTo(P(0.94, 1.0));
-    sleeveR.cubicTo(P(0.92, 0.8), P(0.86, 0.7), P(0.76, 0.66));
+    sleeveR.moveTo(P(0.9, 1.0));
+    sleeveR.cubicTo(P(0.88, 0.8), P(0.84, 0.7), P(0.76, 0.66));
     sleeveR.lineTo(P(0.7, 1.0));
     sleeveR.closeSubpath();
     p.drawPath(sleeveL);

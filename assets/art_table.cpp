@@ -91,6 +91,7 @@ QImage frame(const QString& kind, int w, int h) {
             p.setBrush(i % 3 == 0 ? QColor(190, 20, 30) : QColor(30, 30, 40));
             p.drawPath(suitPath(i, QRectF(c.x() - 5 * k, c.y() - 6 * k, 10 * k, 12 * k)));
         }
+        p.setBrush(Qt::NoBrush);
         p.setPen(QPen(goldDark, 0.8 * k, Qt::DotLine));
         p.drawRoundedRect(inner.adjusted(4 * k, 4 * k, -4 * k, -4 * k), radius * 0.5, radius * 0.5);
     }

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         s.image.save(out + QStringLiteral("/cards.png"));
     }
     {
-        TSheet s(QSize(1700, 1300));
+        TSheet s(QSize(1700, 1500));
         for (const char* n : {"SPYellowB", "SPRedB", "SPBlueB", "SPFioletB", "SPGreenB"})
             s.put(QString::fromLatin1(n));
         s.newRow();
