@@ -449,6 +449,10 @@ TLoadReport LoadSettings() {
 TSaveResult SaveSettings() {
     TSaveContext context;
     context.file = settingsFilePath();
+    // The home folder is normally made at the first start; make sure a save never fails only
+    // because it is missing.
+    std::error_code ignored;
+    fs::create_directories(context.file.parent_path(), ignored);
     context.temporaryMidi = temporaryMidiPath();
     context.recordIntegrityRaised = gRecordIntegrityRaised && gRecordIntegrityRaised();
     return SaveSettings(Settings, context);

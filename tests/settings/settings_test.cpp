@@ -635,8 +635,10 @@ TEST_F(SettingsFile, AMissingOrUnreadableFileKeepsTheDefaults) {
 TEST_F(SettingsFile, TheProgramsSettingsLiveInTheHomeFolder) {
     const char* old = std::getenv("VANTOR_HOME");
     const std::string saved = old ? old : "";
-    setenv("VANTOR_HOME", folder.c_str(), 1);
-    EXPECT_EQ(settingsFilePath(), folder / "Vantor4.ini");
+    // A home folder that does not exist yet is made by the save.
+    const fs::path home = folder / "home";
+    setenv("VANTOR_HOME", home.c_str(), 1);
+    EXPECT_EQ(settingsFilePath(), home / "Vantor4.ini");
     Settings = namedPlayer();
     Settings.Language = TLanguage::German;
     EXPECT_EQ(SaveSettings().status, TSaveStatus::Written);
