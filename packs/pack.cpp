@@ -40,7 +40,8 @@ private:
 
 // Reads with pread rather than mapping the file, so a pack that shrinks while it is open (a
 // download being replaced) gives a failed read instead of a fault. The directory is read in many
-// small pieces; one block of read-ahead serves them.
+// small pieces spread over its tables, names and entries; a few cached blocks serve them, while
+// pictures, which are larger than a block, are read straight into place.
 class FileSource final : public TPack::Source {
 public:
     FileSource(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
@@ -49,26 +50,59 @@ public:
 
     bool read(std::uint64_t offset, void* to, std::size_t count) override {
         if (offset > size_ || count > size_ - offset) return false;
-        if (count == 0) return true;
-        if (offset >= blockStart_ && offset - blockStart_ + count <= block_.size()) {
-            std::memcpy(to, block_.data() + (offset - blockStart_), count);
-            return true;
+        auto* out = static_cast<std::uint8_t*>(to);
+        if (count >= kBlock) return readExact(offset, out, count);
+        while (count > 0) {
+            const Block* block = blockAt(offset / kBlock);
+            if (!block) return false;
+            const std::size_t from = static_cast<std::size_t>(offset % kBlock);
+            const std::size_t n = std::min(count, block->bytes.size() - from);
+            if (n == 0) return false;
+            std::memcpy(out, block->bytes.data() + from, n);
+            out += n;
+            offset += n;
+            count -= n;
         }
-        if (count >= kBlock / 2) return readExact(offset, static_cast<std::uint8_t*>(to), count);
-        const std::size_t want =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kBlock, size_ - offset));
-        block_.resize(want);
-        if (!readExact(offset, block_.data(), want)) {
-            block_.clear();
-            return false;
-        }
-        blockStart_ = offset;
-        std::memcpy(to, block_.data(), count);
         return true;
     }
 
 private:
-    static constexpr std::size_t kBlock = 64 * 1024;
+    static constexpr std::size_t kBlock = 16 * 1024;
+    static constexpr std::size_t kBlocks = 64;
+
+    struct Block {
+        std::uint64_t index = 0;
+        std::uint64_t used = 0;
+        std::vector<std::uint8_t> bytes;
+    };
+
+    const Block* blockAt(std::uint64_t index) {
+        ++clock_;
+        for (Block& b : blocks_)
+            if (b.index == index) {
+                b.used = clock_;
+                return &b;
+            }
+        Block* slot = nullptr;
+        if (blocks_.size() < kBlocks) {
+            slot = &blocks_.emplace_back();
+        } else {
+            slot = &blocks_.front();
+            for (Block& b : blocks_)
+                if (b.used < slot->used) slot = &b;
+        }
+        const std::uint64_t start = index * kBlock;
+        slot->bytes.resize(
+            static_cast<std::size_t>(std::min<std::uint64_t>(kBlock, size_ - start)));
+        if (!readExact(start, slot->bytes.data(), slot->bytes.size())) {
+            slot->index = ~std::uint64_t{0};
+            slot->used = 0;
+            return nullptr;
+        }
+        slot->index = index;
+        slot->used = clock_;
+        return slot;
+    }
 
     bool readExact(std::uint64_t offset, std::uint8_t* to, std::size_t count) {
         while (count > 0) {
@@ -84,8 +118,8 @@ private:
 
     int fd_;
     std::uint64_t size_;
-    std::vector<std::uint8_t> block_;
-    std::uint64_t blockStart_ = 0;
+    std::vector<Block> blocks_;
+    std::uint64_t clock_ = 0;
 };
 
 std::uint16_t le16(const std::uint8_t* p) {

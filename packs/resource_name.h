@@ -16,6 +16,7 @@ public:
     // A UTF-8 name. "#123" means the id 123, as the system's resource functions read it.
     TResourceName(std::string_view name);
     TResourceName(const char* name) : TResourceName(std::string_view(name)) {}
+    TResourceName(const std::string& name) : TResourceName(std::string_view(name)) {}
     static TResourceName fromUtf16(std::u16string name);
 
     bool isId() const { return isId_; }

@@ -339,6 +339,13 @@ TEST(PackFile, MissingDamagedAndRealFiles) {
     // Moving the object carries the open file along.
     TPack other = std::move(pack);
     EXPECT_EQ(other.readGif("GSpin"), pattern(17, 5));
+    // A pack cut short while it is open (replaced by a download) fails its reads, no more.
+    TPackWriter big;
+    big.addRcData("Big", pattern(100000, 9));
+    ASSERT_TRUE(big.write(dir / "ZovBig.dll"));
+    ASSERT_EQ(pack.open(dir / "ZovBig.dll"), TPackStatus::Ok);
+    std::filesystem::resize_file(dir / "ZovBig.dll", 0x800);
+    EXPECT_FALSE(pack.readRcData("Big"));
     std::filesystem::remove_all(dir);
 }
 
