@@ -171,6 +171,41 @@ TEST(PackWriter, MinGwObjdumpAndWindresSeeEveryResource) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(PackWriter, PefileAgreesOnChecksumAndResources) {
+    const std::string python =
+        std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
+    if (run(python + " -c 'import pefile' >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pefile not installed";
+    const auto dir = freshFolder("pefile");
+    const TPackWriter w = samplePack();
+    ASSERT_TRUE(w.write(dir / "ZovTest.dll"));
+    writeText(dir / "check.py",
+              "import pefile, sys\n"
+              "pe = pefile.PE(sys.argv[1])\n"
+              "assert pe.verify_checksum(), 'checksum'\n"
+              "assert pe.FILE_HEADER.Characteristics & 0x2000, 'not a DLL'\n"
+              "for t in pe.DIRECTORY_ENTRY_RESOURCE.entries:\n"
+              "    for n in t.directory.entries:\n"
+              "        for l in n.directory.entries:\n"
+              "            d = l.data.struct\n"
+              "            data = pe.get_data(d.OffsetToData, d.Size)\n"
+              "            print(t.name or t.id, n.name or n.id, l.id, len(data))\n");
+    ASSERT_EQ(run(python + " '" + (dir / "check.py").string() + "' '" +
+                      (dir / "ZovTest.dll").string() + "'",
+                  dir / "out.txt"),
+              0)
+        << readText(dir / "out.txt");
+    const std::string out = readText(dir / "out.txt");
+    for (const TPackResource& r : w.resources()) {
+        const std::string type = r.type.isId() ? std::to_string(r.type.id()) : r.type.text();
+        const std::string name = r.name.isId() ? std::to_string(r.name.id()) : r.name.text();
+        const std::string line = type + " " + name + " " + std::to_string(r.language) + " " +
+                                 std::to_string(r.data.size()) + "\n";
+        EXPECT_NE(out.find(line), std::string::npos) << line << out;
+    }
+    std::filesystem::remove_all(dir);
+}
+
 // Offsets inside a pack our writer made, for breaking it on purpose.
 struct Layout {
     std::size_t pe, opt, section, root, typeTable, langTable, dataEntry;
