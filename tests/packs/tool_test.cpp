@@ -88,7 +88,7 @@ void buildOrSkip(const std::filesystem::path& dir, const std::string& args) {
 
 TEST(PacksTool, FaceSetsHaveEveryNameAtTheirSizes) {
     const auto dir = freshFolder("faces");
-    buildOrSkip(dir, "ZovCards06A.dll --sets 6,29");
+    buildOrSkip(dir, "ZovCards06A.dll --sets 6,29 --quick");
     if (::testing::Test::IsSkipped()) return;
     TPack pack;
     ASSERT_EQ(pack.open(dir / "ZovCards06A.dll"), TPackStatus::Ok) << pack.error();
@@ -152,6 +152,43 @@ TEST(PacksTool, BackSetsInAllThreeSizes) {
             }
     EXPECT_TRUE(pack.readRcData("Ch06DiaB")); // the face set asked for
     EXPECT_TRUE(pack.readRcData("Ob03WeAniB"));
+    std::filesystem::remove_all(dir);
+}
+
+// Width and height from a JPEG's start-of-frame segment.
+std::pair<int, int> jpegSize(const Bytes& jpeg) {
+    if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8) return {0, 0};
+    std::size_t at = 2;
+    while (at + 9 < jpeg.size() && jpeg[at] == 0xFF) {
+        const int marker = jpeg[at + 1];
+        const std::size_t length = std::size_t{jpeg[at + 2]} << 8 | jpeg[at + 3];
+        if (marker >= 0xC0 && marker <= 0xC3)
+            return {jpeg[at + 7] << 8 | jpeg[at + 8], jpeg[at + 5] << 8 | jpeg[at + 6]};
+        at += 2 + length;
+    }
+    return {0, 0};
+}
+
+TEST(PacksTool, BackgroundsInEveryColourAndBothSizes) {
+    const auto dir = freshFolder("backgrounds");
+    buildOrSkip(dir, "ZovBackG03.dll");
+    if (::testing::Test::IsSkipped()) return;
+    TPack pack;
+    ASSERT_EQ(pack.open(dir / "ZovBackG03.dll"), TPackStatus::Ok) << pack.error();
+    for (int picture = 1; picture <= 10; ++picture)
+        for (int colour = 0; colour < 7; ++colour)
+            for (const bool large : {false, true}) {
+                const std::string name = backgroundResourceName(picture, colour, large);
+                const auto jpeg = pack.readJpeg(name);
+                if (picture == 2 && colour == 0) { // the program's own "FonG"
+                    EXPECT_FALSE(jpeg) << name;
+                    continue;
+                }
+                ASSERT_TRUE(jpeg) << name;
+                EXPECT_EQ(jpegSize(*jpeg), large ? std::pair(1520, 1000) : std::pair(760, 500))
+                    << name;
+            }
+    EXPECT_TRUE(pack.readJpeg("Fon06B1")); // "Tree" in "Light-Blue", window size 1
     std::filesystem::remove_all(dir);
 }
 

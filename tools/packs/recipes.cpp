@@ -61,6 +61,7 @@ std::vector<TPackRecipe> packRecipes() {
                                return !backs || addBackSets(w, o, why);
                            }});
     }
+    recipes.push_back({kBackgroundPack, "background pictures", addBackgrounds});
 #else
     for (const char* pack : {kFacePackA, kFacePackB, kFacePackC})
         recipes.push_back({pack, "card faces and backs",

@@ -40,6 +40,8 @@ bool addFiles(TPackWriter& writer, const std::vector<std::string>& args, std::st
 bool addFaceSets(TPackWriter& writer, const char* packFile, const TBuildOptions& options,
                  std::string& why);
 bool addBackSets(TPackWriter& writer, const TBuildOptions& options, std::string& why);
+// The table backgrounds (backgrounds.cpp).
+bool addBackgrounds(TPackWriter& writer, const TBuildOptions& options, std::string& why);
 #endif
 
 } // namespace vantor::tool
