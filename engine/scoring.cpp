@@ -73,7 +73,7 @@ TGameOutcome gameOutcome(const TGameRecord& r) {
     o.newScore = r.CarriedScore + r.GameResult;
     o.gameNumber = r.GameNumber;
     o.carriedScore = r.CarriedScore;
-    o.endsCycle = r.GameNumber > 0 && r.GameNumber % kGamesPerCycle == 0;
+    o.endsCycle = r.GameNumber > 0 && r.GameNumber % kGamesInCycle == 0;
     o.seatName = r.seatName;
     return o;
 }

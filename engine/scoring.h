@@ -33,6 +33,6 @@ TGameOutcome gameOutcome(const TGameRecord& r);
 // The cue after the game, outside the end of a cycle: "WKoGood", "WKoBads" or none ("").
 const char* gameEndCue(std::int32_t gameResult);
 
-constexpr int kGamesPerCycle = 20;
+constexpr int kGamesInCycle = 20;
 
 } // namespace vantor
