@@ -13,11 +13,11 @@ endfunction()
 # vantor_test(NAME SOURCES files... DEPS libs...): a GoogleTest program registered with ctest.
 function(vantor_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # tests/test_main.cpp sets QT_QPA_PLATFORM=offscreen and VANTOR_INSTANT=1 for every test.
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/test_main.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE VANTOR_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTOR_INSTANT=1")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # vantor_fuzzer(NAME SOURCE file DEPS libs... [CORPUS dir]): a fuzz target for a parser.
