@@ -253,10 +253,10 @@ QImage TAuxWindow::headerPicture(QSize size) const {
     QPainter p(&img);
     const int w = img.width();
     const QString title = wordText(*titleWord);
-    auto drawTitle = [&](int top, int height) {
+    auto drawTitle = [&](int top, int height, int room) {
         QFont f = slotFont("serif", 40, true);
-        // Keep a long title inside the header in every language.
-        while (f.pointSize() > 8 && QFontMetrics(f).horizontalAdvance(title.toUpper()) > w - 20)
+        // Keep a long title inside its ribbon in every language.
+        while (f.pointSize() > 8 && QFontMetrics(f).horizontalAdvance(title.toUpper()) > room)
             f.setPointSize(f.pointSize() - 1);
         p.setFont(f);
         const QRect r(0, top, w, height);
@@ -270,12 +270,17 @@ QImage TAuxWindow::headerPicture(QSize size) const {
         if (!conciseHeader.isNull()) p.drawImage((w - conciseHeader.width()) / 2, 0, conciseHeader);
         break;
     case TAuxLook::Aristocratic: {
+        // The narrowest ribbon that holds the title, else the widest the header takes.
+        const QFont f = slotFont("serif", 40, true);
+        const int need = QFontMetrics(f).horizontalAdvance(title.toUpper()) + 40;
         int ribbon = 280;
-        for (int c : {300, 430, 550})
-            if (c <= w - 20) ribbon = c;
+        for (int c : {280, 300, 430, 550})
+            if (c <= w - 10) ribbon = c;
+        for (int c : {550, 430, 300, 280})
+            if (c <= w - 10 && c >= need) ribbon = c;
         const QImage cap = builtinPicture(QStringLiteral("GCap") + QString::number(ribbon));
         p.drawImage((w - cap.width()) / 2, 0, cap);
-        drawTitle(10, img.height() - 10);
+        drawTitle(10, img.height() - 10, ribbon - 30);
         break;
     }
     case TAuxLook::Ribbons: {
@@ -284,7 +289,7 @@ QImage TAuxWindow::headerPicture(QSize size) const {
         if (!formHeader.isNull())
             p.drawImage(-5, -7, formHeader);
         else
-            drawTitle(18, img.height() - 18);
+            drawTitle(18, img.height() - 18, 250);
         break;
     }
     case TAuxLook::Purple:

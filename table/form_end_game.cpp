@@ -93,7 +93,8 @@ QImage TFormEndGame::textArea() const {
     if (cycleView.medal) {
         const QImage medal = builtinPicture(QStringLiteral("GMedal"));
         const QImage place = builtinPicture(qText(cycleView.placePicture));
-        const QRect r(4, 4, 64, 64);
+        // Bottom left, clear of the centred lines.
+        const QRect r(6, kTextHeight - 70, 64, 64);
         p.drawImage(r, medal);
         p.drawImage(r, place);
     }

@@ -507,12 +507,12 @@ void TFormOptions::build() {
     for (int i = 0; i < 9; ++i) {
         TZovCardsButton* b = packButton(p, dll[i].caption, dll[i].file);
         if (i < 8)
-            b->setGeometry(i % 2 == 0 ? 12 : 184, 4 + (i / 2) * 34, 160, 30);
+            b->setGeometry(i % 2 == 0 ? 12 : 184, 2 + (i / 2) * 32, 160, 30);
         else
-            b->setGeometry(98, 140, 160, 30);
+            b->setGeometry(98, 130, 160, 30);
     }
     RGRadio = new TRadioGroup(p, true);
-    RGRadio->setGeometry(6, 174, 344, 44);
+    RGRadio->setGeometry(6, 164, 344, 46);
     RGRadio->onClick = [this](int item) {
         if (filling) return;
         Settings.RadioListFromServerFirst = item == 0;
