@@ -592,6 +592,7 @@ void TFormOptions::layoutForDesign() {
 
 void TFormOptions::restyle() {
     for (TZovCardsButton* b : {Button1, Button3, Button4, Button2}) styleButton(b, b != Button2);
+    fitCaptions();
     const bool purple = look() == TAuxLook::Purple;
     for (auto& [b, file] : packButtons) {
         styleButton(b, false);
@@ -639,6 +640,7 @@ void TFormOptions::reCaption() {
     updateSpeedCaption();
     Button4->setText(wordText(words::Passport));
     Button1->setText(wordText(words::Ok));
+    fitCaptions();
     fillWindowSizeList();
     fillLanguageList();
     fillFaceList();
@@ -798,6 +800,17 @@ void TFormOptions::done(int result) {
 
 void TFormOptions::updateSpeedCaption() {
     Button3->setText(wordText(words::Speed) + QLatin1Char('=') + QString::number(Settings.Speed));
+    fitCaptions();
+}
+
+// Longer captions of some languages are set smaller so that they stay inside their buttons.
+void TFormOptions::fitCaptions() {
+    for (TZovCardsButton* b : {Button1, Button3, Button4}) {
+        QFont f = slotFont("decor", 20, true);
+        while (f.pointSize() > 8 && QFontMetrics(f).horizontalAdvance(b->text()) > b->width() - 16)
+            f.setPointSize(f.pointSize() - 1);
+        b->setFont(f);
+    }
 }
 
 void TFormOptions::updateFlag() {

@@ -175,6 +175,7 @@ private:
     void updateSpeedCaption();
     void restyle();
     void updateTabRows();
+    void fitCaptions();
     void downloadPack(const QString& file);
 
     // Handlers.
