@@ -114,7 +114,7 @@ void TForm1::LayoutTable() {
     ImageKon->setGeometryAndBuffer(qrect(roundPanelRect(Scale)));
     Button7->setGeometry(qrect(button7Rect(Scale)));
     Button8->setGeometry(qrect(button8Rect(Scale)));
-    const QFont decor = slotFont("decor", static_cast<int>(roundHalfEven(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9))));
+    const QFont decor = slotFontPx("decor", static_cast<int>(roundHalfEven(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9))));
     Button7->setFont(decor);
     QFont bold = decor;
     bold.setBold(true);
@@ -199,7 +199,7 @@ void TForm1::Say(int seat, const QString& text, char colour) {
     const QString trimmed = text.trimmed();
     QFont font;
     for (int h : {18, 16, 14}) {
-        font = slotFont("serif", Scale.ScaleK(h), true);
+        font = slotFontPx("serif", Scale.ScaleK(h), true);
         if (QFontMetrics(font).horizontalAdvance(trimmed) <= Scale.ScaleK(150)) break;
     }
     p.setFont(font);
@@ -239,7 +239,7 @@ void TForm1::DrawRoundPanel() {
     } else {
         p.drawImage(image->rect(), builtinPicture("RamkaCBBg"));
     }
-    p.setFont(slotFont("decor", Scale.ScaleK(26)));
+    p.setFont(slotFontPx("decor", Scale.ScaleK(26)));
     p.setPen(Qt::blue);
     p.drawText(QRect(0, Scale.ScaleK(15), image->width(), image->height() - Scale.ScaleK(15)),
                Qt::AlignHCenter | Qt::AlignTop, qw(words::RoundLabel) + " " + QString::number(R.RoundNumber));
@@ -261,7 +261,7 @@ void TForm1::DrawResultPanel() {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRect(w / 2 - Scale.ScaleK(149), Scale.ScaleK(1), Scale.ScaleK(298), Scale.ScaleK(193)),
                 builtinPicture("GFrameSuper"));
-    p.setFont(slotFont("decor", Scale.ScaleK(28)));
+    p.setFont(slotFontPx("decor", Scale.ScaleK(28)));
     const QString verdict = R.GameResult >= 1 ? qw(words::YouHaveWon)
                             : R.GameResult < 0 ? qw(words::YouHaveLost)
                                                : qw(words::DeadHeat);
@@ -363,9 +363,9 @@ void TForm1::ShowMainMenu() {
     ImageSv[0]->setGeometryAndBuffer(QRect(r(60 * kx) + r((kx - 1) * 50), svTop, 100, 200));
     ImageSv[1]->setGeometryAndBuffer(QRect(r(600 * kx) + r((kx - 1) * 50), svTop, 100, 200));
 
-    const QFont decor = slotFont("decor", r(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9)));
+    const QFont decor = slotFontPx("decor", r(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9)));
     for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->setFont(decor);
-    const QFont fixed = Settings.WindowSize == 1 ? slotFont("fixed", 11) : slotFont("conew", r(Scale.k * 16), true);
+    const QFont fixed = Settings.WindowSize == 1 ? slotFontPx("fixed", 11) : slotFontPx("conew", r(Scale.k * 16), true);
     for (int i = 1; i <= 5; ++i) MemberButtons[i]->setFont(fixed);
     Panel4->setFont(fixed);
 
@@ -411,7 +411,7 @@ void TForm1::ShowMainMenu() {
 
 void TForm1::fillClubList() {
     const ClubView view = Settings.ClubListMode == 2 ? ClubView::Rating : ClubView::Score;
-    QFont measure = slotFont("fixed", 11);
+    QFont measure = slotFontPx("fixed", 11);
     const QFontMetrics fm(measure);
     const TTextWidth width = [&fm](std::string_view text) {
         return fm.horizontalAdvance(qs(cp1251ToUtf8(text)));
@@ -502,12 +502,12 @@ void TForm1::DrawOpeningScreen() {
     };
     frame(QRect(QPoint(130, 50), QPoint(630, 450)));
     frame(QRect(QPoint(230, 150), QPoint(530, 350)));
-    p.setFont(slotFont("decor", 16, true));
+    p.setFont(slotFontPx("decor", 16, true));
     p.setPen(Qt::blue);
     p.drawText(QRect(230, 228, 300, 24), Qt::AlignHCenter, qw(words::PleaseWait));
     p.setPen(Qt::white);
     p.drawText(QRect(230, 253, 300, 24), Qt::AlignHCenter, qw(words::CurrentGame));
-    p.setFont(slotFont("decor", 14));
+    p.setFont(slotFontPx("decor", 14));
     p.drawText(QRect(230, 303, 300, 24), Qt::AlignHCenter, "V 5.7f");
     const QImage logo = builtinPicture("Logo");
     p.drawImage(250, 270, logo);

@@ -34,7 +34,7 @@ TFormPassword::TFormPassword(TMode mode, int slot, TClubFile& club, TCurrentPlay
     setWindowTitle(qs(Word(words::Welcome)));
     setModal(true);
     auto* grid = new QGridLayout(this);
-    const QFont font = slotFont("decor", 16);
+    const QFont font = slotFontPx("decor", 16);
     auto label = [&](const WordEntry& entry, int row) {
         auto* l = new QLabel(qs(Word(entry)), this);
         l->setFont(font);
@@ -52,7 +52,7 @@ TFormPassword::TFormPassword(TMode mode, int slot, TClubFile& club, TCurrentPlay
         e->setEchoMode(QLineEdit::Password);
     }
     for (QLineEdit* e : {Edit1, Edit2, Edit3}) {
-        e->setFont(slotFont("conew", 16));
+        e->setFont(slotFontPx("conew", 16));
         connect(e, &QLineEdit::returnPressed, this, [this] { Button1Click(); });
     }
     grid->addWidget(Edit1, 0, 1);
@@ -66,7 +66,7 @@ TFormPassword::TFormPassword(TMode mode, int slot, TClubFile& club, TCurrentPlay
     Button1 = new TZovCardsButton(qs(Word(words::Ok)), this);
     Button2 = new TZovCardsButton(qs(Word(words::Cancel)), this);
     for (auto* b : {Button1, Button2}) {
-        b->setFont(slotFont("decor", 18));
+        b->setFont(slotFontPx("decor", 18));
         b->setHeightSB(D30);
         b->setMinimumWidth(120);
     }

@@ -21,7 +21,7 @@ TFormSpeed::TFormSpeed(QWidget* parent) : QDialog(parent) {
     setWindowTitle(qw(words::ChoiceOfSpeed));
     auto* grid = new QGridLayout(this);
     Label0 = new QLabel(qw(words::SelectFlightSpeed), this);
-    Label0->setFont(slotFont("decor", 16));
+    Label0->setFont(slotFontPx("decor", 16));
     grid->addWidget(Label0, 0, 0, 1, 6);
     TrackBar1 = new QSlider(Qt::Horizontal, this);
     TrackBar1->setRange(1, 6);
@@ -37,7 +37,7 @@ TFormSpeed::TFormSpeed(QWidget* parent) : QDialog(parent) {
     }
     connect(TrackBar1, &QSlider::valueChanged, this, [](int v) { Settings.Speed = v; });
     Button1 = new TZovCardsButton(qw(words::Ok), this);
-    Button1->setFont(slotFont("decor", 18));
+    Button1->setFont(slotFontPx("decor", 18));
     grid->addWidget(Button1, 3, 1, 1, 4);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     setMinimumWidth(320);
