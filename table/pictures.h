@@ -90,7 +90,8 @@ public:
 
     // Loads the face set CardDeck for the current drawing mode into the face cache, sets the
     // width flag and the card width, and loads the back set. False when the set's pack is
-    // missing: CardDeck is then 0 and the program's own faces are loaded.
+    // missing (CardDeck is then 0 and the program's own faces are loaded), and false too when
+    // the backs could not be had for a narrow set and took the faces back to set 0 with them.
     bool LoadFaceSet();
     // Loads the backs of the set CardBack for the current mode and width. False when
     // "ZovCards06B.dll" is needed and missing: CardBack is then 0 and the program's own backs
