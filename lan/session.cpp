@@ -141,8 +141,13 @@ void TLanSession::socketError(int peer) {
 
 // Reports are handled one at a time and never inside one another: a report that arrives while
 // a frame is being applied (a view that runs events during a pause) waits its turn.
+void TLanSession::release() {
+    if (holds_ > 0) --holds_;
+    process();
+}
+
 void TLanSession::process() {
-    if (busy_) return;
+    if (busy_ || holds_ > 0) return;
     busy_ = true;
     while (!pending_.empty()) {
         TPending e = std::move(pending_.front());
@@ -159,7 +164,7 @@ void TLanSession::process() {
 
 void TLanSession::poll(std::int64_t nowMs) {
     now_ = nowMs;
-    if (busy_ || lost_ || role_ == 0) return;
+    if (busy_ || holds_ > 0 || lost_ || role_ == 0) return;
     busy_ = true;
     for (TPeer& p : peers_) {
         if (p.closed) continue;

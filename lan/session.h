@@ -106,6 +106,22 @@ public:
     // the host's options. False when no joiner is seated.
     bool openTable(TShuffleSource& source, const TNewGame& game);
 
+    // The window holds the session while it runs an engine operation of its own (a button
+    // press, a tick, the exchange): reports that arrive meanwhile, from a pause that lets events
+    // run, are applied when the last hold ends, never in the middle of that operation.
+    void hold() { ++holds_; }
+    void release();
+    class THold {
+    public:
+        explicit THold(TLanSession& s) : s_(s) { s_.hold(); }
+        ~THold() { s_.release(); }
+        THold(const THold&) = delete;
+        THold& operator=(const THold&) = delete;
+
+    private:
+        TLanSession& s_;
+    };
+
     // The engine's send hook, forwarded by the window's view.
     void outgoing(TOutgoing what, const TCardCode* cards, int count);
 
@@ -201,6 +217,7 @@ private:
     std::deque<TPeer> peers_; // never shrinks while in use: references stay valid
     std::deque<TPending> pending_;
     bool busy_ = false;
+    int holds_ = 0;
     std::int64_t now_ = 0;
 
     TChatMemo memo_;

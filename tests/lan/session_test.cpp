@@ -96,6 +96,18 @@ INSTANTIATE_TEST_SUITE_P(Tables, LanGame,
                                            TGameCase{2, TChunking::Random, false},
                                            TGameCase{3, TChunking::Random, true}));
 
+TEST(LanGameEvents, ReportsDuringAPauseWaitTillTheMoveIsDone) {
+    // Every pause on every copy lets the network deliver, as a window's event loop would: a
+    // frame must never be applied in the middle of another move or exchange step.
+    TTable t(3, TChunking::Random, 4, false, false, 21);
+    for (TCopy* c : t.all()) c->view.duringPause = [&t] { t.net.pump(); };
+    ASSERT_TRUE(t.host().session->openTable(t.host().source, newGameFor("Host")));
+    const TGameRun run = t.play();
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.roundsCompared, 4);
+    for (TCopy* c : t.all()) EXPECT_TRUE(c->events.logLines.empty());
+}
+
 TEST(LanSeating, NamesAndComputerSeatsThroughTheSeatMapping) {
     TTable one(1, TChunking::Whole);
     EXPECT_EQ(one.host().session->hostSeatNames()[1], "PC  ");

@@ -31,6 +31,11 @@ public:
         if (session) session->outgoing(what, cards, count);
     }
     void playCue(std::string_view name, bool) override { cueNames.emplace_back(name); }
+    // A window's pause keeps painting and lets socket events in; this stands for that.
+    std::function<void()> duringPause;
+    void pause(int) override {
+        if (duringPause) duringPause();
+    }
 };
 
 class TRecordingEvents : public TLanEvents {
@@ -175,6 +180,8 @@ inline TGameRun playTable(const std::vector<TCopy*>& copies, const std::function
             TGameRecord& r = c.record;
             if (!r.gameRunning) continue;
             const bool isHost = cp == &host;
+            // As the window does around every engine operation of its own.
+            TLanSession::THold hold(*c.session);
             if (r.RoundPhase == 1) {
                 if (isHost && c.view.enabled[7]) pressButton7(r, c.view, c.source);
                 continue;
