@@ -23,6 +23,15 @@ void feed(vantor::lan::TLanSession& s, int peer, std::string_view bytes, std::si
         s.received(peer, bytes.substr(at, piece));
 }
 
+// The window's part of the view: the engine's send hook reaches the session.
+class TForwardingView : public vantor::TSilentView {
+public:
+    vantor::lan::TLanSession* session = nullptr;
+    void send(vantor::TOutgoing what, const vantor::TCardCode* cards, int count) override {
+        if (session) session->outgoing(what, cards, count);
+    }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TSilentView view;
     TLanEvents events;
 
-    // A joiner that believes it is seated and dealt, hearing the input as from its host.
+    // A seated joiner, hearing the input as from its host.
     {
         TGameRecord r;
         TLanSession joiner(r, view, transport, events, {});
@@ -66,13 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A host with one seated joiner at an open table, hearing the input from that joiner.
     {
         TGameRecord r;
-        TLanSession host(r, view, transport, events, {});
+        TForwardingView hostView;
+        TLanSession host(r, hostView, transport, events, {});
+        hostView.session = &host;
         host.host();
         host.connected(1);
         host.received(1, buildJoinRequest("Fuzz"));
         TShuffleSource source(1);
         host.openTable(source, TNewGame{});
-        pressButton7(r, view, source);
+        pressButton7(r, hostView, source);
         feed(host, 1, bytes, piece);
         host.disconnected(1);
     }
