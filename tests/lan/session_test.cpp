@@ -248,6 +248,29 @@ TEST(LanFailure, SilentJoinerIsLostAfterTheSilenceLimit) {
     EXPECT_EQ(t.joiner(1).events.losses, (std::vector<TLanLoss>{TLanLoss::Aborted}));
 }
 
+TEST(LanFailure, SilentHostIsLostOnTheJoiner) {
+    TTable t(1, TChunking::Whole, 3);
+    TLanConfig defaults;
+    std::int64_t now = 0;
+    for (; now <= 2 * defaults.silenceMs && t.joiner(1).events.losses.empty(); now += 500) {
+        t.joiner(1).session->poll(now); // the host's copy has stopped: it never polls
+        t.net.pump();
+    }
+    EXPECT_EQ(t.joiner(1).events.losses, (std::vector<TLanLoss>{TLanLoss::Silent}));
+    EXPECT_GT(now, defaults.silenceMs);
+    EXPECT_FALSE(t.joiner(1).record.gameRunning);
+}
+
+TEST(LanFailure, JoinerLeavingWhileTheHostWaitsEndsTheSetUp) {
+    TTable t(2, TChunking::Whole, 3, false, false);
+    t.joiner(1).session->leave();
+    t.net.pumpAll();
+    EXPECT_EQ(t.host().events.losses, (std::vector<TLanLoss>{TLanLoss::JoinerLeft}));
+    EXPECT_EQ(t.joiner(2).events.losses, (std::vector<TLanLoss>{TLanLoss::Aborted}));
+    TShuffleSource source(1);
+    EXPECT_FALSE(t.host().session->openTable(source, newGameFor("Host")));
+}
+
 TEST(LanFailure, RefusedConnectionMeansNoGame) {
     TSink sink;
     TGameRecord r;
