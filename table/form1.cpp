@@ -16,7 +16,14 @@
 #include "records/statistics.h"
 #include "settings/settings.h"
 #include "table/fonts.h"
+#include "table/form_aux.h"
+#include "table/form_change_name.h"
+#include "table/form_count.h"
+#include "table/form_end_game.h"
+#include "table/form_history.h"
+#include "table/form_options.h"
 #include "table/form_password.h"
+#include "table/form_top_ten.h"
 #include "table/form_speed.h"
 #include "table/picture_control.h"
 #include "table/zov_cards_button.h"
@@ -43,7 +50,6 @@ bool instantMode() {
 namespace {
 QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())); }
 QString qw(const WordEntry& e) { return qs(Word(e)); }
-QString fromBytes(std::string_view cp1251) { return qs(cp1251ToUtf8(cp1251)); }
 
 std::string wordOfEnglish(std::string_view english) {
     // The records' messages arrive as English texts; look them up among the entries.
@@ -78,8 +84,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     PopupMenu = new QMenu(this);
     QuitAction = PopupMenu->addAction(qw(words::ExitToMenu), this, [this] { QuitClick(); });
+    GenCountAction = PopupMenu->addAction(qw(words::GeneralScore), this, [this] { GenCountClick(); });
+    ChangeNameAction = PopupMenu->addAction(qw(words::ToChangeAName), this, [this] { ChangeNameClick(); });
     PopupMenu->addAction(qw(words::Speed), this, [this] { MSpeedClick(); });
-    QuitAction->setEnabled(false);
+    for (QAction* a : {QuitAction, GenCountAction, ChangeNameAction}) a->setEnabled(false);
+    Pictures.setNoticeParent(this);
 
     AskYesNo = [this](const QString& q) {
         return QMessageBox::question(this, qw(words::GameTitle), q) == QMessageBox::Yes;
@@ -143,9 +152,9 @@ void TForm1::createControls() {
     connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     connect(Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
     connect(BMode, &QPushButton::clicked, this, [this] { BModeClick(); });
-    // The top ten, history and options windows come with their own work; until then their
-    // buttons are shown but cannot be pressed.
-    for (auto* b : {Button9, Button10, BHistory}) b->setEnabled(false);
+    connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
+    connect(Button10, &QPushButton::clicked, this, [this] { Button10Click(); });
+    connect(BHistory, &QPushButton::clicked, this, [this] { BHistoryClick(); });
 }
 
 void TForm1::hideTable() {
@@ -228,14 +237,18 @@ void TForm1::ApplyWindowSize() {
     setFixedSize(client.width, client.height);
     if (size != 2 && QGuiApplication::primaryScreen())
         move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    Pictures.setWindow(size, QSize(client.width, client.height), Scale.k);
     reloadBackground();
-    Card = cardSizeFor(Scale.k, true);
+    Pictures.LoadFaceSet();
+    Card = {Pictures.cardSize().width(), Pictures.cardSize().height(), Pictures.drawingMode()};
     ShowMainMenu();
 }
 
 void TForm1::reloadBackground() {
-    const QImage felt = builtinPicture(Scale.k < 1.3 ? "FonG" : "FonGB");
-    fBackground = felt.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    Pictures.LoadBackground(Settings.MenuDesign == 1);
+    QImage picture = Pictures.background();
+    if (picture.isNull()) picture = builtinPicture(Scale.k < 1.3 ? "FonG" : "FonGB");
+    fBackground = picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     update();
 }
@@ -267,6 +280,8 @@ void TForm1::keyReleaseEvent(QKeyEvent*) {
 void TForm1::contextMenuEvent(QContextMenuEvent* e) {
     if (OpeningScreen) return;
     QuitAction->setEnabled(R.gameRunning);
+    GenCountAction->setEnabled(R.gameRunning);
+    ChangeNameAction->setEnabled(R.gameRunning && R.mode == TTableMode::Computer);
     PopupMenu->popup(e->globalPos());
 }
 
@@ -346,6 +361,8 @@ void TForm1::NewGame() {
     startGame(R, *this, fSource, game);
     DrawRoundPanel();
     QuitAction->setEnabled(true);
+    GenCountAction->setEnabled(true);
+    ChangeNameAction->setEnabled(true);
 }
 
 void TForm1::Button7Click() {
@@ -416,12 +433,11 @@ void TForm1::endGame() {
     input.gameNumber = R.GameNumber;
     input.carriedScore = R.CarriedScore;
     for (int s = 1; s <= kSeats; ++s) input.seatNames[s] = utf8ToCp1251(R.seatName[s]);
-    TEndOfGameSteps steps;
-    steps.playCue = [this](std::string_view cue) { playCue(cue, false); };
-    steps.showError = [this](const std::string& m) { ShowMessage(fromBytes(m)); };
-    steps.showMenu = [this] { backToMenu(); };
-    steps.word = wordOfEnglish;
-    runEndOfGame(input, Player, Club, Home, steps);
+    TExitToMenuSide side;
+    side.playCue = [this](std::string_view cue) { playCue(cue, false); };
+    side.showMenu = [this] { backToMenu(); };
+    side.parent = this;
+    ExitToMenu(input, Player, Club, Home, side);
     if (!MenuShown) backToMenu();
 }
 
@@ -429,7 +445,7 @@ void TForm1::backToMenu() {
     R.gameRunning = false;
     hideTable();
     Timer1->setInterval(20);
-    QuitAction->setEnabled(false);
+    for (QAction* a : {QuitAction, GenCountAction, ChangeNameAction}) a->setEnabled(false);
     ShowMainMenu();
     Timer1->start();
     MenuShown = true;
@@ -448,6 +464,73 @@ void TForm1::QuitClick() {
     leaveGame(Club, Player);
     for (int s = 1; s <= kSeats; ++s) ImageHand[s]->hide();
     backToMenu();
+}
+
+void TForm1::Button9Click() {
+    ShowTopTen(Home, false, [this](std::string_view cue) { playCue(cue, false); }, this);
+}
+
+void TForm1::BHistoryClick() {
+    ShowHistory(Home, [this](std::string_view cue) { playCue(cue, false); }, this);
+}
+
+void TForm1::Button10Click() {
+    playCue("WOpenFo", false);
+    TOptionsHost host;
+    host.screenSize = [] {
+        const QScreen* sc = QGuiApplication::primaryScreen();
+        return sc ? sc->size() : QSize(1920, 1080);
+    };
+    host.applyWindowSize = [this] { ApplyWindowSize(); };
+    host.loadFaceSet = [this] {
+        const bool ok = Pictures.LoadFaceSet();
+        Card = {Pictures.cardSize().width(), Pictures.cardSize().height(), Pictures.drawingMode()};
+        return ok;
+    };
+    host.loadBackSet = [this] { return Pictures.LoadBackSet(); };
+    host.loadBackground = [this](bool purple) {
+        const bool ok = Pictures.LoadBackground(purple);
+        reloadBackground();
+        return ok;
+    };
+    host.redrawMenu = [this](bool) { ShowMainMenu(); };
+    host.applyLanguage = [this] {
+        setWindowTitle(qw(words::GameTitle));
+        ShowMainMenu();
+    };
+    host.applyFonts = [this] { ShowMainMenu(); };
+    host.playCue = [this](std::string_view cue) { playCue(cue, false); };
+    host.openSpeedWindow = [this] { MSpeedClick(); };
+    host.modeChanged = [this] { ShowMainMenu(); };
+    host.facePicture = [](const QString& name) { return builtinPicture(name); };
+    TFormOptions form(host, this);
+    modalRunner()(form);
+    ShowMainMenu();
+}
+
+void TForm1::GenCountClick() {
+    if (!R.gameRunning) return;
+    TCountInput input;
+    input.mode = StatsMode::Computer;
+    input.gameNumber = R.GameNumber;
+    input.initialScore = R.CarriedScore;
+    input.result = R.GameResult;
+    input.initialRating = Player.rating;
+    ShowGameInformation(input, qs(R.seatName[kLocalSeat]), TAccountLamp::None,
+                        [this](std::string_view cue) { playCue(cue, false); }, this);
+}
+
+void TForm1::ChangeNameClick() {
+    if (!R.gameRunning || R.mode != TTableMode::Computer) return;
+    TChangeNameSide side;
+    side.playCue = [this](std::string_view cue) { playCue(cue, false); };
+    side.writeSeatName = [this](const QString& name) {
+        R.seatName[kLocalSeat] = name.trimmed().toStdString();
+        if (fSaid[kLocalSeat].first.isEmpty() || fSaid[kLocalSeat].second == 'y')
+            say(kLocalSeat, TSaying::Name, TBubble::Yellow);
+    };
+    side.parent = this;
+    ChangeName(Player, Club, side);
 }
 
 void TForm1::MSpeedClick() {

@@ -9,6 +9,7 @@
 #include "records/club.h"
 #include "records/player.h"
 #include "table/layout.h"
+#include "table/pictures.h"
 
 #include <QImage>
 #include <QTimer>
@@ -56,6 +57,11 @@ public:
     void Button8Click();
     void QuitClick();           // pop-up "Exit to menu"
     void MSpeedClick();
+    void GenCountClick();       // pop-up "General score"
+    void ChangeNameClick();     // pop-up "To change a name"
+    void Button9Click();        // Top Ten
+    void Button10Click();       // Options
+    void BHistoryClick();
     // A left click on the local hand at x (hand image coordinates); a right click names a card.
     void HandClick(int seat, int x, bool rightButton);
 
@@ -134,6 +140,10 @@ public:
     QTimer* Timer1 = nullptr;
     QMenu* PopupMenu = nullptr;
     QAction* QuitAction = nullptr;
+    QAction* GenCountAction = nullptr;
+    QAction* ChangeNameAction = nullptr;
+    // Card faces, backs and the background, from the packs or the program's own.
+    TPictures Pictures;
 
     // Left edges of the cards in each hand, as last drawn.
     std::array<std::array<int, 37>, 5> HandLeft{};
@@ -153,8 +163,6 @@ private:
     void fillClubList();
     void reloadBackground();
     void drawBackgroundUnder(QImage& image, const QRect& where);
-    QImage facePicture(const TCardCode& code) const;
-    QImage backPicture() const;
     QString sayingText(int seat, TSaying saying) const;
     QPoint cardPlaceOnTable(int k) const;
     QPoint cardPlaceInHand(int seat, int slot, int count) const;
@@ -174,7 +182,6 @@ private:
     int fTicks = 0;
     int fFlamePhase = 0;
     int fGifFrame = 0;
-    int fBack = 1;
     TShuffleSource fSource;
     std::array<std::pair<QString, char>, 5> fSaid{};
     std::array<QString, 5> fPointsHint{};

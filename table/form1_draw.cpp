@@ -27,21 +27,6 @@ QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static
 QString qw(const WordEntry& e) { return qs(Word(e)); }
 QRect qrect(const TRect& r) { return {r.left, r.top, r.width, r.height}; }
 
-// Resource name of a face of the program's own set: suit part and rank part.
-QString ownFaceName(const TCardCode& code) {
-    if (code.isJoker()) return code.chars[1] == '2' ? "PoRed" : "PoBlack";
-    static const char* ranks[15] = {"", "03", "04", "05", "06", "07", "08", "09", "10", "2J", "3Q", "4K", "5A", "02", ""};
-    QString suit;
-    switch (code.chars[1]) {
-    case '\xF7': suit = "Ch"; break;
-    case '\xE1': suit = "Bu"; break;
-    case '\xEA': suit = "Kr"; break;
-    default: suit = "Pi"; break;
-    }
-    const int v = cardValue(code);
-    return suit + (v >= 1 && v <= 13 ? ranks[v] : "02");
-}
-
 void shadowText(QPainter& p, const QRect& r, int flags, const QString& text, const QColor& c) {
     p.setPen(QColor(c.red() / 2, c.green() / 2, c.blue() / 2));
     p.drawText(r.translated(1, 1), flags, text);
@@ -51,17 +36,6 @@ void shadowText(QPainter& p, const QRect& r, int flags, const QString& text, con
 } // namespace
 
 // ---------------------------------------------------------------- pictures
-
-QImage TForm1::facePicture(const TCardCode& code) const {
-    const bool large = Card.mode != 1;
-    return builtinPicture(ownFaceName(code) + (large ? "B" : ""));
-}
-
-QImage TForm1::backPicture() const {
-    static const char* names[8] = {"", "Ob01Mo", "Ob02Tu", "Ob03We", "Ob04Th", "Ob05Fr", "Ob06Su", "Ob07Su"};
-    const int b = fBack >= 1 && fBack <= 7 ? fBack : 1;
-    return builtinPicture(QString(names[b]) + (Card.mode != 1 ? "B" : ""));
-}
 
 void TForm1::DrawCard(QImage& image, int x, int y, const TCardCode& code) {
     QPainter p(&image);
@@ -73,13 +47,10 @@ void TForm1::DrawCard(QImage& image, int x, int y, const TCardCode& code) {
             p.drawLine(x, y + 2, x, y + 93);
             p.drawLine(x + 70, y + 2, x + 70, y + 93);
         }
-        if (isCardCode(code)) p.drawImage(x + 1, y + 1, facePicture(code));
+        if (isCardCode(code)) Pictures.drawFace(p, x, y, code);
         return;
     }
-    if (!isCardCode(code)) return;
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(x, y, Card.width, Card.height),
-                scaledWithRoundedCorners(facePicture(code), QSize(Card.width, Card.height), 8));
+    if (isCardCode(code)) Pictures.drawFace(p, x, y, code);
 }
 
 void TForm1::DrawCardBack(QImage& image, int x, int y) {
@@ -90,11 +61,8 @@ void TForm1::DrawCardBack(QImage& image, int x, int y) {
         p.drawLine(x + 2, y + 95, x + 68, y + 95);
         p.drawLine(x, y + 2, x, y + 93);
         p.drawLine(x + 70, y + 2, x + 70, y + 93);
-        p.drawImage(x + 1, y + 1, backPicture());
-        return;
     }
-    p.drawImage(QRect(x, y, Card.width, Card.height),
-                scaledWithRoundedCorners(backPicture(), QSize(Card.width, Card.height), 8));
+    Pictures.drawBack(p, x, y);
 }
 
 // ---------------------------------------------------------------- the table
@@ -102,7 +70,6 @@ void TForm1::DrawCardBack(QImage& image, int x, int y) {
 void TForm1::LayoutTable() {
     hideMenu();
     applyButtonDesign(false);
-    Card = cardSizeFor(Scale.k, true);
     for (int s = 1; s <= kSeats; ++s) {
         ImageCards[s]->setGeometryAndBuffer(qrect(handRect(Scale, s, Card.height)));
         ImageSay[s]->setGeometryAndBuffer(qrect(bubbleRect(Scale, s)));
@@ -119,8 +86,8 @@ void TForm1::LayoutTable() {
     QFont bold = decor;
     bold.setBold(true);
     Button8->setFont(bold);
-    // The back of this deal: the day's back of the program's own set.
-    fBack = QDate::currentDate().dayOfWeek();
+    // The back of this deal.
+    Pictures.ChooseDealBack();
     for (int s = 1; s <= kSeats; ++s) {
         ImageCards[s]->show();
         ImageSay[s]->show();
