@@ -86,15 +86,16 @@ void bell(TMix& m, double start, double freq, double amp, double decay) {
         for (int i = 0; i < 4; ++i)
             v += levels[i] * std::sin(kTwoPi * freq * ratios[i] * t) *
                  std::exp(-t * (1 + i) / decay);
-        return amp * v * std::min(1.0, t * 2000);
+        return amp * v * std::min(1.0, t * 400); // a 2.5 ms strike, no click
     });
 }
 
 // A soft brass voice: a band-limited sawtooth with a gentle attack and a late vibrato.
 void brass(TMix& m, double start, double length, double freq, double amp) {
-    m.add(start, length, [=](double t) {
-        const double vibrato = t > 0.12 ? 0.004 * std::sin(kTwoPi * 5.5 * t) : 0.0;
-        const double phase = kTwoPi * freq * t * (1 + vibrato);
+    m.add(start, length, [=, phase = 0.0](double t) mutable {
+        // The vibrato fades in after the attack; the phase is summed so the pitch never jumps.
+        const double depth = 0.004 * std::clamp((t - 0.1) / 0.1, 0.0, 1.0);
+        phase += kTwoPi * freq * (1 + depth * std::sin(kTwoPi * 5.5 * t)) / kRate;
         double v = 0;
         for (int n = 1; n <= 7; ++n) v += std::sin(n * phase) / (n * (n > 3 ? 1.6 : 1.0));
         return amp * v * envelope(t, length, 0.02, std::min(0.06, length / 3));
@@ -115,7 +116,7 @@ void knock(TMix& m, double start, double freq, double amp) {
     m.add(start, 0.12, [=, &m](double t) {
         const double body = std::sin(kTwoPi * freq * t) * std::exp(-t / 0.022) +
                             0.5 * std::sin(kTwoPi * freq * 2.31 * t) * std::exp(-t / 0.012);
-        const double click = t < 0.004 ? m.noise() * (1 - t / 0.004) * 0.6 : 0.0;
+        const double click = t < 0.004 ? m.noise() * (1 - t / 0.004) * 0.3 : 0.0;
         return amp * (body + click);
     });
 }
@@ -196,9 +197,8 @@ std::vector<std::uint8_t> gameBad() {
     brass(m, 0.00, 0.22, G3, 0.9);
     brass(m, 0.23, 0.22, Fs3, 0.9);
     brass(m, 0.46, 0.22, F3, 0.9);
-    m.add(0.69, 0.52, [](double t) {
-        const double wobble = 1 + 0.012 * std::sin(kTwoPi * 6 * t);
-        const double p = kTwoPi * E3 * t * wobble;
+    m.add(0.69, 0.52, [p = 0.0](double t) mutable {
+        p += kTwoPi * E3 * (1 + 0.012 * std::sin(kTwoPi * 6 * t)) / kRate;
         double v = 0;
         for (int n = 1; n <= 6; ++n) v += std::sin(n * p) / n;
         return 0.9 * v * envelope(t, 0.52, 0.02, 0.25);
@@ -258,7 +258,7 @@ std::vector<std::uint8_t> windowOpens() {
     TMix m(0.32);
     // Air rising in pitch: noise through a low-pass whose cut-off opens up.
     m.add(0.0, 0.2, [&m, low = 0.0](double t) mutable {
-        const double a = 0.03 + 0.5 * t / 0.2;
+        const double a = 0.02 + 0.25 * t / 0.2;
         low += a * (m.noise() - low);
         return 0.5 * low * envelope(t, 0.2, 0.08, 0.08);
     });
