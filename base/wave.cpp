@@ -149,13 +149,16 @@ bool decodeAdpcm(std::span<const std::uint8_t> file, const TWaveInfo& info, cons
                 if (produced++ >= wanted) break;
                 const int c = channel;
                 const auto& k = coefficients[predictor[c]];
-                const int predicted = (s1[c] * k[0] + s2[c] * k[1]) >> 8;
+                // 64-bit sums and a bounded step: a damaged file may drive both far out.
+                const std::int64_t predicted =
+                    (std::int64_t{s1[c]} * k[0] + std::int64_t{s2[c]} * k[1]) >> 8;
                 const int signedNibble = nibble >= 8 ? nibble - 16 : nibble;
-                const int sample = std::clamp(predicted + signedNibble * delta[c], -32768, 32767);
+                const int sample = static_cast<int>(std::clamp<std::int64_t>(
+                    predicted + std::int64_t{signedNibble} * delta[c], -32768, 32767));
                 out.samples.push_back(static_cast<std::int16_t>(sample));
                 s2[c] = s1[c];
                 s1[c] = sample;
-                delta[c] = std::max(16, (kAdaptation[nibble] * delta[c]) >> 8);
+                delta[c] = std::clamp((kAdaptation[nibble] * delta[c]) >> 8, 16, 1 << 20);
                 channel = (channel + 1) % channels;
             }
         }
