@@ -11,6 +11,8 @@
 namespace vantor {
 namespace {
 
+constexpr std::uint32_t kLongestVoiceClipMs = 20000;
+
 TSoundSink* injectedSink = nullptr;
 int waitingDepth = 0;
 
@@ -56,7 +58,9 @@ bool SpeakCard(const TCardCode& code, bool wait) {
     pack.close(); // the clip is in memory now; the pack is not kept open
     if (!bytes) return true;
     std::optional<TPcmSound> sound = decodeWave(*bytes);
-    if (!sound || sound->samples.empty()) return true;
+    // A card's name lasts a second or two; a clip of minutes is a damaged or foreign pack.
+    if (!sound || sound->samples.empty() || sound->milliseconds() > kLongestVoiceClipMs)
+        return true;
     play({name, std::move(*sound)}, wait);
     return true;
 }

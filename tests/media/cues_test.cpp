@@ -141,6 +141,8 @@ protected:
         ASSERT_TRUE(writer.addRcData("Ch3QVoiceEng", encodeWave(sound)));
         ASSERT_TRUE(writer.addRcData("Ch3QVoiceRus", encodeWave(sound)));
         ASSERT_TRUE(writer.addRcData("Pi5AVoiceEng", {'R', 'I', 'F', 'F'})); // damaged clip
+        TPcmSound endless{1, 1000, std::vector<std::int16_t>(60000, 1000)};  // a minute
+        ASSERT_TRUE(writer.addRcData("Kr5AVoiceEng", encodeWave(endless)));
         std::string why;
         ASSERT_TRUE(writer.write(folder / kVoicePack, &why)) << why;
     }
@@ -182,6 +184,7 @@ TEST_F(Voice, APackWithoutTheClipSaysNothingButIsThere) {
     sink.now = 0;
     EXPECT_TRUE(SpeakCard(TCardCode::fromBytes("2\xE1"), false));    // not in the pack
     EXPECT_TRUE(SpeakCard(TCardCode::fromBytes("\xD2\xEF"), false)); // damaged clip
+    EXPECT_TRUE(SpeakCard(TCardCode::fromBytes("\xD2\xEA"), false)); // a minute long
     EXPECT_TRUE(SpeakCard(TCardCode::fromBytes("##"), false));       // no card
     EXPECT_TRUE(sink.log.empty());
 }
