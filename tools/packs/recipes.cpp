@@ -2,6 +2,10 @@
 
 #include "packs/card_sets.h"
 
+#ifdef VANTOR_PACKS_WITH_VOICE
+#include "media/cues.h"
+#endif
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -69,6 +73,9 @@ std::vector<TPackRecipe> packRecipes() {
                                why = "this vantor-packs was built without Qt Svg";
                                return false;
                            }});
+#endif
+#ifdef VANTOR_PACKS_WITH_VOICE
+    recipes.push_back({kVoicePack, "card names spoken in the ten languages", addVoices});
 #endif
     return recipes;
 }

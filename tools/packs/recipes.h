@@ -44,4 +44,9 @@ bool addBackSets(TPackWriter& writer, const TBuildOptions& options, std::string&
 bool addBackgrounds(TPackWriter& writer, const TBuildOptions& options, std::string& why);
 #endif
 
+#ifdef VANTOR_PACKS_WITH_VOICE
+// The voice pack: the card names spoken by eSpeak NG (voices.cpp).
+bool addVoices(TPackWriter& writer, const TBuildOptions& options, std::string& why);
+#endif
+
 } // namespace vantor::tool
