@@ -11,6 +11,7 @@
 #include "engine/round.h"
 #include "engine/scoring.h"
 #include "i18n/words.h"
+#include "media/cues.h"
 #include "records/end_of_game.h"
 #include "records/history.h"
 #include "records/statistics.h"
@@ -95,6 +96,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     };
     ShowMessage = [this](const QString& m) { QMessageBox::warning(this, qw(words::GameTitle), m); };
     RunPasswordDialog = [](TFormPassword& f) { return f.exec() == QDialog::Accepted; };
+    CuePlayer = [](std::string_view cue, bool wait) { PlayCue(cue, wait); };
+    CardSpeaker = [](const TCardCode& code) { return SpeakCard(code, false); };
     R.mode = TTableMode::Computer;
     configureSeats(R);
 }
@@ -289,7 +292,7 @@ void TForm1::Timer1Timer() {
     ++fTicks;
     if (OpeningScreen) DrawOpeningScreen();
     if (MenuShown) AnimateMenu();
-    if (!R.gameRunning || R.mode == TTableMode::Tournament || fBusy) return;
+    if (!R.gameRunning || R.mode == TTableMode::Tournament || fBusy || IsCueWaiting()) return;
     fBusy = true;
     tick(R, *this);
     fBusy = false;
