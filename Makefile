@@ -4,7 +4,10 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
 
-.PHONY: run test bootstrap configure build fuzz bench clean
+.PHONY: run test bootstrap configure build fuzz bench packs clean
+
+# Where `make packs` puts the resource packs: the folder above the program's home folder.
+PACKS_DIR ?= $(if $(VANTOR_HOME),$(VANTOR_HOME)/..,$(or $(XDG_DATA_HOME),$(HOME)/.local/share)/zov)
 
 bootstrap:
 	@bash scripts/bootstrap
@@ -16,7 +19,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/tools/sim/vantor-sim --games 3
+	$(BUILD)/vantor
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -31,6 +34,12 @@ fuzz: bootstrap
 
 bench: build
 	$(BUILD)/bench/vantor-bench
+
+# Card faces, backs, backgrounds and spoken card names as resource packs, from Debian's free
+# card decks and eSpeak NG.
+packs: build
+	mkdir -p "$(PACKS_DIR)"
+	$(BUILD)/tools/vantor-packs build "$(PACKS_DIR)"
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
