@@ -2,7 +2,9 @@
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
-FUZZ_SECONDS ?= 10
+FUZZ_SECONDS ?= 30
+FUZZ_RUNS ?= 100000
+FUZZ_SEED ?= 1
 
 .PHONY: run test bootstrap configure build fuzz bench packs clean
 
@@ -28,7 +30,8 @@ test: build
 # The parsers of outside input, fuzzed briefly with libFuzzer (clang).
 fuzz: bootstrap
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DVANTOR_FUZZ=ON -DVANTOR_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	    -DVANTOR_FUZZ=ON -DVANTOR_FUZZ_SECONDS=$(FUZZ_SECONDS) \
+	    -DVANTOR_FUZZ_RUNS=$(FUZZ_RUNS) -DVANTOR_FUZZ_SEED=$(FUZZ_SEED) >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure
 

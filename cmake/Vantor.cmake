@@ -37,9 +37,12 @@ function(vantor_fuzzer name)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
     file(MAKE_DIRECTORY ${work})
+    # A fixed seed and a fixed number of runs make the test command repeatable; the time limit
+    # only caps a slow machine. `make fuzz FUZZ_RUNS=0 FUZZ_SECONDS=600` explores freely.
     add_test(NAME ${name}
-             COMMAND ${name} -max_total_time=${VANTOR_FUZZ_SECONDS} -rss_limit_mb=2048
-                     -timeout=10 -print_final_stats=0 ${work} ${dirs})
+             COMMAND ${name} -seed=${VANTOR_FUZZ_SEED} -runs=${VANTOR_FUZZ_RUNS}
+                     -max_total_time=${VANTOR_FUZZ_SECONDS} -rss_limit_mb=2048 -timeout=10
+                     -print_final_stats=0 ${work} ${dirs})
   else()
     add_executable(${name} ${ARG_SOURCE} ${PROJECT_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS})

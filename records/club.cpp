@@ -240,6 +240,9 @@ void removeMemberLines(TClubLines& lines, int slot) {
 TStoreOutcome storeMemberLines(TClubLines& lines, std::string newLine, bool endOfCycle) {
     TStoreOutcome outcome;
     newLine = padRight(newLine, kMemberLineLength);
+    // A line break or other control byte inside the line would split the file's lines.
+    for (char& c : newLine)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
     if (endOfCycle) {
         outcome.cycleResult = parseInteger(fieldAt(newLine, 39, 6)).value_or(0);
         for (int i = kFirstTopTenLine; i <= kLastTopTenLine; ++i) {

@@ -73,6 +73,19 @@ TEST(ClubFile, TemplatesAreValidAndSeededOnlyWhenMissing) {
     EXPECT_EQ(readAll(file.path), before);
 }
 
+TEST(ClubFile, AControlByteInAStoredLineNeverSplitsTheFile) {
+    TClubLines lines = templateLines();
+    std::string line = member("Ann", 50.0);
+    line[3] = '\r';
+    line[4] = '\n';
+    storeMemberLines(lines, line, true);
+    updateCheckLine(lines);
+    const TClubRead again = parseClubText(serializeClub(lines));
+    ASSERT_TRUE(again.structureOk);
+    EXPECT_EQ(again.status, ClubStatus::Ok);
+    EXPECT_EQ(again.lines, lines);
+}
+
 TEST(ClubFile, MissingFileIsReportedWithItsPath) {
     TempFolder folder;
     TClubFile file = clubFile(folder.path(), ClubKind::Lan);
