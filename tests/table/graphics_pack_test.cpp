@@ -34,7 +34,8 @@ protected:
     // pack and nothing else.
     static void SetUpTestSuite() {
         std::random_device rd;
-        root_ = new fs::path(fs::temp_directory_path() / ("vantor-graphics-" + std::to_string(rd())));
+        root_ =
+            new fs::path(fs::temp_directory_path() / ("vantor-graphics-" + std::to_string(rd())));
         fs::create_directories(*root_ / "home");
         const std::string cmd = std::string("'") + VANTOR_PACKS_TOOL + "' build '" +
                                 (*root_ / "home").string() + "' ZovCGraph1.dll > '" +
@@ -107,20 +108,25 @@ TEST_F(GraphicsPackTest, NamedPicturesHaveTheirSizesAndFrames) {
         int width, height, frames; // frames: 0 for a still picture
     };
     const Case cases[] = {
-        {"GTouch", Png, 3000, 100, 0},        // 30 frames of 100 x 100 side by side
-        {"GIcon48Opt", Png, 480, 48, 0},      // 10 frames
-        {"GIcon48Speed", Png, 480, 48, 0},    // 10 frames
-        {"GIcon48Chat", Png, 480, 48, 0},     // 10 frames
-        {"GIcon48WT", Png, 960, 48, 0},       // 20 frames
-        {"GIcon48Stat", Png, 912, 48, 0},     // 19 frames
-        {"GifA", Gif, 70, 70, 2}, {"GifB", Gif, 70, 70, 2}, {"GifC", Gif, 70, 70, 2},
-        {"GifD", Gif, 70, 70, 2}, {"GifE", Gif, 70, 70, 2}, {"GifF", Gif, 70, 70, 2},
-        {"GifG", Gif, 70, 70, 2}, {"GTopTen", Gif, 240, 120, 2},
-        {"WorldTopTen1", Png, 0, 48, 0},      // concise headers: the 48-high header band
+        {"GTouch", Png, 3000, 100, 0},     // 30 frames of 100 x 100 side by side
+        {"GIcon48Opt", Png, 480, 48, 0},   // 10 frames
+        {"GIcon48Speed", Png, 480, 48, 0}, // 10 frames
+        {"GIcon48Chat", Png, 480, 48, 0},  // 10 frames
+        {"GIcon48WT", Png, 960, 48, 0},    // 20 frames
+        {"GIcon48Stat", Png, 912, 48, 0},  // 19 frames
+        {"GifA", Gif, 70, 70, 2},
+        {"GifB", Gif, 70, 70, 2},
+        {"GifC", Gif, 70, 70, 2},
+        {"GifD", Gif, 70, 70, 2},
+        {"GifE", Gif, 70, 70, 2},
+        {"GifF", Gif, 70, 70, 2},
+        {"GifG", Gif, 70, 70, 2},
+        {"GTopTen", Gif, 240, 120, 2},
+        {"WorldTopTen1", Png, 0, 48, 0}, // concise headers: the 48-high header band
         {"WorldTopTen2", Png, 0, 48, 0},
         {"WorldStats", Png, 0, 48, 0},
-        {"GFormServerWL", Png, 380, 120, 0},  // over "GLenta380x120"
-        {"GFormStatL", Png, 360, 100, 0},     // over "GLenta360x100"
+        {"GFormServerWL", Png, 380, 120, 0}, // over "GLenta380x120"
+        {"GFormStatL", Png, 360, 100, 0},    // over "GLenta360x100"
         {"GFormChatL", Png, 380, 120, 0},
     };
     for (const Case& c : cases) {
@@ -138,12 +144,15 @@ TEST_F(GraphicsPackTest, NamedPicturesHaveTheirSizesAndFrames) {
             EXPECT_EQ(qAlpha(a.frames.front().pixel(0, 0)), 0);
         } else {
             QImage img;
-            ASSERT_TRUE(c.kind == Png ? LoadPackPng(name, kPack, img) : LoadPackJpeg(name, kPack, img));
+            ASSERT_TRUE(c.kind == Png ? LoadPackPng(name, kPack, img)
+                                      : LoadPackJpeg(name, kPack, img));
             size = img.size();
             EXPECT_TRUE(img.hasAlphaChannel());
         }
-        if (c.width) EXPECT_EQ(size.width(), c.width);
-        else EXPECT_LE(size.width(), 315); // fits the narrowest window that shows one
+        if (c.width)
+            EXPECT_EQ(size.width(), c.width);
+        else
+            EXPECT_LE(size.width(), 315); // fits the narrowest window that shows one
         EXPECT_EQ(size.height(), c.height);
         EXPECT_GE(frames, c.frames);
     }

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
 
     // Windows: background, English header, icon frame 1 at (35, 22), at a half of their size.
     {
-        QImage sheet(1900, 1500, QImage::Format_RGB32);
+        QImage sheet(1900, 2250, QImage::Format_RGB32);
         sheet.fill(QColor(230, 230, 230));
         QPainter p(&sheet);
         int x = 10, y = 20, rowH = 0;
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     // Headers: every language of two windows over the red ribbon as the ribbon design draws
     // them, then the concise plaques.
     {
-        QImage sheet(1100, 1250, QImage::Format_RGB32);
+        QImage sheet(1150, 1250, QImage::Format_RGB32);
         sheet.fill(QColor(212, 208, 200));
         QPainter p(&sheet);
         const QImage lenta = builtinPicture(QStringLiteral("GLenta280x090"));
@@ -111,11 +111,13 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 8; ++i) {
             for (int col = 0; col < 2; ++col) {
                 const QString part = QLatin1String(col ? "EndGame" : "Opt");
-                const int x = 10 + col * 540;
-                // The ribbon design: the header label at (5, 5), the ribbon centred in it, the
-                // header picture at (-5, -7) of the label.
-                p.drawImage(x + 5 + (490 - lenta.width()) / 2, y + 5, lenta);
-                p.drawImage(x, y - 2, png(QStringLiteral("GForm") + part + QLatin1String(kCodes[i])));
+                const int x = 10 + col * 520;
+                // The ribbon design: the header label at (5, 5) as wide as the window less 10,
+                // the ribbon centred in it, the header picture at (-5, -7) of the label.
+                const QImage header =
+                    png(QStringLiteral("GForm") + part + QLatin1String(kCodes[i]));
+                p.drawImage(x + 5 + (header.width() - 10 - lenta.width()) / 2, y + 5, lenta);
+                p.drawImage(x, y - 2, header);
             }
             y += 100;
         }
@@ -133,11 +135,15 @@ int main(int argc, char** argv) {
             }
         }
         y += 60;
+        x = 10;
         for (const char* n : {"GFormServerWL", "GFormStatL", "GFormChatL"}) {
-            p.fillRect(10, y, 400, 120, QColor(60, 0, 90));
-            p.drawImage(10, y, png(QString::fromLatin1(n)));
-            y += 0;
-            p.translate(410, 0);
+            const QImage h = png(QString::fromLatin1(n));
+            const QImage ribbon = builtinPicture(QStringLiteral("GLenta%1x%2")
+                                                     .arg(h.width())
+                                                     .arg(h.height(), 3, 10, QLatin1Char('0')));
+            p.drawImage(x, y, ribbon);
+            p.drawImage(x, y, h);
+            x += 390;
         }
         ok = save(sheet, out, "graphics_headers.png") && ok;
     }
@@ -162,7 +168,8 @@ int main(int argc, char** argv) {
         // The touch strip on the purple background and on felt, in two rows of 15 frames.
         const QImage touch = png(QStringLiteral("GTouch"));
         for (int row = 0; row < 2; ++row) {
-            p.fillRect(10, y + row * 104, 1500, 100, row ? QColor(0, 110, 40) : QColor(70, 10, 110));
+            p.fillRect(10, y + row * 104, 1500, 100,
+                       row ? QColor(0, 110, 40) : QColor(70, 10, 110));
             p.drawImage(QPoint(10, y + row * 104), touch, QRect(row * 1500, 0, 1500, 100));
         }
         y += 216;
@@ -183,7 +190,8 @@ int main(int argc, char** argv) {
         y += 96;
         TAnimation top;
         LoadPackGif(QStringLiteral("GTopTen"), kPack, top);
-        for (int f = 0; f < top.frames.size() && f < 7; ++f) p.drawImage(10 + f * 244, y, top.frames[f]);
+        for (int f = 0; f < top.frames.size() && f < 7; ++f)
+            p.drawImage(10 + f * 244, y, top.frames[f]);
         if (top.isEmpty()) ok = false;
         ok = save(sheet, out, "graphics_strips.png") && ok;
     }

@@ -69,7 +69,9 @@ std::vector<std::uint8_t> gifBytes(const QList<QImage>& frames, int delayMs) {
         if (f.size() != QSize(w, h)) return {};
         argb.push_back(f.convertToFormat(QImage::Format_ARGB32));
     }
-    const auto key = [](QRgb p) { return (qRed(p) >> 3) << 10 | (qGreen(p) >> 3) << 5 | qBlue(p) >> 3; };
+    const auto key = [](QRgb p) {
+        return (qRed(p) >> 3) << 10 | (qGreen(p) >> 3) << 5 | qBlue(p) >> 3;
+    };
     std::vector<std::array<std::uint64_t, 4>> bins(32768, {0, 0, 0, 0}); // count, r, g, b
     for (const QImage& f : argb)
         for (int y = 0; y < h; ++y) {
@@ -241,8 +243,8 @@ void goldTitle(QPainter& p, const QRectF& r, const QString& text, double px, dou
         f.setPixelSize(std::max(6, static_cast<int>(px)));
     }
     const double ow = std::max(1.0, px / 14);
-    outlinedText(p, r.translated(ow, ow * 1.3), text, f, QColor(0, 0, 0, 120),
-                 QColor(0, 0, 0, 90), ow);
+    outlinedText(p, r.translated(ow, ow * 1.3), text, f, QColor(0, 0, 0, 120), QColor(0, 0, 0, 90),
+                 ow);
     outlinedText(p, r, text, f, kGoldLight, QColor(52, 0, 74), ow);
 }
 
@@ -273,7 +275,8 @@ QImage emblem(const QString& kind, double t, int size) {
         for (int i = 0; i < 16; ++i) {
             const double a0 = i * tau / 16, a1 = (i + 0.5) * tau / 16;
             const double rr = (i % 2) ? r : R;
-            const QPointF q0(std::cos(a0) * rr, std::sin(a0) * rr), q1(std::cos(a1) * rr, std::sin(a1) * rr);
+            const QPointF q0(std::cos(a0) * rr, std::sin(a0) * rr),
+                q1(std::cos(a1) * rr, std::sin(a1) * rr);
             i ? gear.lineTo(q0) : gear.moveTo(q0);
             gear.lineTo(q1);
         }
@@ -429,10 +432,10 @@ QImage emblem(const QString& kind, double t, int size) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(kGoldLight.red(), kGoldLight.green(), kGoldLight.blue(),
                           static_cast<int>(255 * (1 - t * 0.6))));
-        p.drawPolygon(QPolygonF({QPointF(s * 0.5, y - s * 0.16), QPointF(s * 0.66, y),
-                                 QPointF(s * 0.56, y), QPointF(s * 0.56, y + s * 0.14),
-                                 QPointF(s * 0.44, y + s * 0.14), QPointF(s * 0.44, y),
-                                 QPointF(s * 0.34, y)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(s * 0.5, y - s * 0.16), QPointF(s * 0.66, y), QPointF(s * 0.56, y),
+                       QPointF(s * 0.56, y + s * 0.14), QPointF(s * 0.44, y + s * 0.14),
+                       QPointF(s * 0.44, y), QPointF(s * 0.34, y)}));
         p.setPen(outline);
         p.setBrush(gold);
         p.drawEllipse(QPointF(s * 0.5, s * 0.24), s * 0.06, s * 0.06);
@@ -475,7 +478,8 @@ QImage touchStrip() {
         const double t2 = std::max(0.0, (t - 0.15) / 0.85);
         if (t > 0.15) {
             const double r2 = 4 + 34 * std::sqrt(t2);
-            p.setPen(QPen(QColor(200, 120, 255, static_cast<int>(230 * (1 - t2))), 1 + 3 * (1 - t2)));
+            p.setPen(
+                QPen(QColor(200, 120, 255, static_cast<int>(230 * (1 - t2))), 1 + 3 * (1 - t2)));
             p.drawEllipse(c, r2, r2);
         }
         // Eight sparks, turning as they fly.
@@ -509,21 +513,30 @@ QImage touchStrip() {
 
 // The purple design's header: the title centred on the ribbon line, between two gold suits,
 // on a transparent ground (it lies over the window's background, or over the red ribbon in the
-// ribbon design). Kept within `room` pixels so that it fits the ribbon.
-QImage formHeader(const QString& title, int w, int h, int room) {
+// ribbon design). Title and suits stay within `room` pixels so that they fit the ribbon; in a
+// narrow window they keep clear of the icon at (35, 22) (`besideIcon`): centred and narrower
+// where that leaves room enough, else moved right of the icon.
+QImage formHeader(const QString& title, int w, int h, int room, bool besideIcon) {
     QImage img = blank(w, h, true);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const double mid = h * 0.52;
-    const QRectF band(0, mid - h * 0.22, w, h * 0.44);
-    goldTitle(p, band, title, h * 0.34, room - 56);
-    QPainterPath path;
+    double centre = w / 2.0;
+    if (besideIcon && w < 360) {
+        room = std::min(room, w - 96);
+        centre = 88 + room / 2.0;
+    } else if (besideIcon) {
+        room = std::min(room, std::max(2 * (w / 2 - 88), 170));
+    }
+    const double mid = h * 0.52, sz = h * 0.16;
+    const double textRoom = room - 3.6 * sz;
+    const QRectF band(centre - room / 2.0, mid - h * 0.22, room, h * 0.44);
+    goldTitle(p, band, title, h * 0.34, textRoom);
     QFont f = serifFont(h * 0.34, true);
+    QPainterPath path;
     path.addText(0, 0, f, title);
-    const double half = std::min<double>(path.boundingRect().width(), room - 56) / 2;
-    const double sz = h * 0.16;
+    const double half = std::min(path.boundingRect().width(), textRoom) / 2;
     for (int side : {-1, 1}) {
-        const double x = w / 2.0 + side * (half + sz * 1.2);
+        const double x = centre + side * (half + sz * 1.1);
         p.setPen(QPen(kGoldDark, 0.8));
         p.setBrush(side < 0 ? QColor(235, 50, 60) : kGoldLight);
         p.drawPath(suitPath(side < 0 ? 0 : 3, QRectF(x - sz / 2, mid - sz / 2, sz, sz)));
@@ -647,18 +660,22 @@ bool addGraphics(TPackWriter& writer, const TBuildOptions& options, std::string&
         for (int lang = 0; lang < 8; ++lang) {
             const QString title = qs(win.title->text[static_cast<std::size_t>(lang)]);
             png(QStringLiteral("GForm") + part + QLatin1String(kCodes[lang]),
-                formHeader(title, win.width, 100, 280));
+                formHeader(title, win.width, 100, 236, true));
             // The concise design's header, named after the English title word.
-            png(qs(win.title->text[0]) + QLatin1String(kCodes[lang]), conciseHeader(title, 300, 48));
+            png(qs(win.title->text[0]) + QLatin1String(kCodes[lang]),
+                conciseHeader(title, 300, 48));
         }
         png(QStringLiteral("GIcon48") + part, iconStrip(part, win.iconFrames));
         if (!ok) break;
     }
     // The world top ten's own icon strip, and the headers the online windows name directly.
     png(QStringLiteral("GIcon48WT"), iconStrip(QStringLiteral("WT"), 20));
-    png(QStringLiteral("GFormServerWL"), formHeader(qs(words::WorldTopTen.text[0]), 380, 120, 380));
-    png(QStringLiteral("GFormStatL"), formHeader(qs(words::WorldStats.text[0]), 360, 100, 360));
-    png(QStringLiteral("GFormChatL"), formHeader(qs(words::ZovGamesChat.text[0]), 380, 120, 380));
+    png(QStringLiteral("GFormServerWL"),
+        formHeader(qs(words::WorldTopTen.text[0]), 380, 120, 320, false));
+    png(QStringLiteral("GFormStatL"),
+        formHeader(qs(words::WorldStats.text[0]), 360, 100, 300, false));
+    png(QStringLiteral("GFormChatL"),
+        formHeader(qs(words::ZovGamesChat.text[0]), 380, 120, 320, false));
     png(QStringLiteral("WorldTopTen1"), conciseHeader(qs(words::WorldTopTen.text[0]), 300, 48));
     png(QStringLiteral("WorldTopTen2"), conciseHeader(qs(words::WorldTopTen.text[0]), 300, 48));
     png(QStringLiteral("WorldStats"), conciseHeader(qs(words::WorldStats.text[0]), 300, 48));
