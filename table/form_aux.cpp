@@ -6,6 +6,7 @@
 #include "base/rounding.h"
 #include "i18n/words.h"
 #include "table/form_link.h"
+#include "table/pictures.h"
 
 #include <QApplication>
 #include <QFile>
@@ -52,16 +53,17 @@ QColor colourBGR(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-namespace {
-
-} // namespace
-
 // ---- packs ----
 
 TPackPictureLoader& packPictureLoader() {
-    // Swap in the pack reader here: it finds the pack (program folder, then the folder above),
-    // reads the named PNG or JPEG resource and unloads the pack again.
-    static TPackPictureLoader loader = [](const QString&, const QString&) { return QImage(); };
+    // Finds the pack (the home folder, then the folder above), reads the named picture, a PNG
+    // (raw data) or else a JPEG resource, and closes the pack again.
+    static TPackPictureLoader loader = [](const QString& packFile, const QString& name) {
+        QImage picture;
+        if (LoadPackPng(name, packFile, picture) || LoadPackJpeg(name, packFile, picture))
+            return picture;
+        return QImage();
+    };
     return loader;
 }
 

@@ -46,9 +46,9 @@ inline constexpr std::uint32_t kPurpleBGR = 0xE20088;
 
 inline const QString kGraphicsPack = QStringLiteral("ZovCGraph1.dll");
 
-// Pictures from the packs. The pack reader is not wired in yet: until it is, this finds nothing,
-// so every window runs in its fallbacks (the program's own pictures, the grey designs). Tests
-// put a loader of their own here to draw the purple design.
+// Pictures from the packs: by default a PNG, else a JPEG resource read from the pack beside the
+// program or in the folder above it (a null picture when the pack or the picture is missing).
+// Tests may put a loader of their own here.
 using TPackPictureLoader = std::function<QImage(const QString& packFile, const QString& name)>;
 TPackPictureLoader& packPictureLoader();
 QImage loadPackPicture(const QString& packFile, const QString& name);

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#ifdef VANTOR_PACKS_WITH_SVG
+#if defined(VANTOR_PACKS_WITH_SVG) || defined(VANTOR_PACKS_WITH_GRAPHICS)
 #include <QGuiApplication>
 #include <cstdlib>
 #endif
@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
     if (command == "pack" && args.size() >= 2)
         return packFiles(args[0], std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "build") {
-#ifdef VANTOR_PACKS_WITH_SVG
+#if defined(VANTOR_PACKS_WITH_SVG) || defined(VANTOR_PACKS_WITH_GRAPHICS)
         // Rendering needs a GUI application object for fonts, but never a display.
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
         QGuiApplication app(argc, argv);

@@ -74,6 +74,12 @@ std::vector<TPackRecipe> packRecipes() {
                                return false;
                            }});
 #endif
+#ifdef VANTOR_PACKS_WITH_GRAPHICS
+    recipes.push_back({kGraphicsPack,
+                       "design graphics: purple background, window backgrounds, headers, icons, "
+                       "animations, touch strip",
+                       addGraphics});
+#endif
 #ifdef VANTOR_PACKS_WITH_VOICE
     recipes.push_back({kVoicePack, "card names spoken in the ten languages", addVoices});
 #endif

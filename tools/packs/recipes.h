@@ -44,6 +44,11 @@ bool addBackSets(TPackWriter& writer, const TBuildOptions& options, std::string&
 bool addBackgrounds(TPackWriter& writer, const TBuildOptions& options, std::string& why);
 #endif
 
+#ifdef VANTOR_PACKS_WITH_GRAPHICS
+// The design graphics of the purple design (graphics.cpp).
+bool addGraphics(TPackWriter& writer, const TBuildOptions& options, std::string& why);
+#endif
+
 #ifdef VANTOR_PACKS_WITH_VOICE
 // The voice pack: the card names spoken by eSpeak NG (voices.cpp).
 bool addVoices(TPackWriter& writer, const TBuildOptions& options, std::string& why);
