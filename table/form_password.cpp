@@ -161,6 +161,8 @@ TFormPassword::TFormPassword(TMode mode, int slot, TClubFile& club, TCurrentPlay
     } else {
         const std::string last = utf8ToCp1251(Settings.PlayerName);
         std::string start = std::string(trim(newPlayerStartName(last)));
+        // No name typed yet: the field offers "Mr.X".
+        if (start.empty()) start = "Mr.X";
         // A LAN name is at most four characters; a longer last name starts as "Mr.X".
         if (fLan) {
             Edit1->setMaxLength(kLanNameLength);
