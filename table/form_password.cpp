@@ -3,9 +3,9 @@
 #include "base/cp1251.h"
 #include "base/fields.h"
 #include "i18n/words.h"
-#include "settings/settings.h"
 #include "lan/address.h"
 #include "settings/service_addresses.h"
+#include "settings/settings.h"
 #include "table/fonts.h"
 #include "table/form_aux.h"
 #include "table/form_wait.h"
@@ -42,6 +42,15 @@ QString checkText(PlayerCheck check) {
     }
 }
 constexpr int kMaxOwnAddressFields = 6;
+
+// White captions on the red buttons, as the other windows have them.
+void styleRedButton(TZovCardsButton* b) {
+    b->setColorSB(DRed);
+    b->setFontColor(QColor(Qt::white));
+    b->setLightFont(true);
+    b->setColorMouse(QColor(255, 255, 0));
+    b->setGrayDis(true);
+}
 // Interface addresses take at most this many fields, so that the echo and the loopback address
 // always have one.
 constexpr int kMaxInterfaceFields = kMaxOwnAddressFields - 2;
@@ -144,6 +153,7 @@ TFormPassword::TFormPassword(TMode mode, int slot, TClubFile& club, TCurrentPlay
     for (auto* b : {Button1, Button2}) {
         b->setFont(slotFontPx("decor", 18));
         b->setHeightSB(D30);
+        styleRedButton(b);
         b->setMinimumWidth(120);
     }
     grid->addWidget(Button1, row + 1, 0);
@@ -213,6 +223,7 @@ void TFormPassword::buildLanFields(QGridLayout* grid) {
     for (auto* b : {Button3, Button4}) {
         b->setFont(slotFontPx("decor", 16));
         b->setHeightSB(D30);
+        styleRedButton(b);
     }
     Button4->setFixedWidth(40);
     auto* buttons = new QHBoxLayout;
@@ -285,7 +296,8 @@ void TFormPassword::Button3Click() {
         EditIP[k]->setToolTip(QString());
         EditIP[k]->setVisible(false);
     }
-    const QStringList own = fLan->interfaceAddresses ? fLan->interfaceAddresses() : localIPv4Addresses();
+    const QStringList own =
+        fLan->interfaceAddresses ? fLan->interfaceAddresses() : localIPv4Addresses();
     int k = 1;
     for (const QString& a : own) {
         if (k > kMaxInterfaceFields) break;
@@ -294,7 +306,8 @@ void TFormPassword::Button3Click() {
         ++k;
     }
     // The address the internet sees; empty when the service does not answer.
-    EditIP[k]->setText(fLan->echoAddress ? fLan->echoAddress() : fetchEchoAddress(addressEchoPage()));
+    EditIP[k]->setText(fLan->echoAddress ? fLan->echoAddress()
+                                         : fetchEchoAddress(addressEchoPage()));
     EditIP[k]->setToolTip(serviceHomePage().toString());
     EditIP[k]->setVisible(true);
     ++k;
@@ -334,7 +347,8 @@ void TFormPassword::lanOk() {
     if (fRole == 1) {
         QString error;
         if (!fLan->host || !fLan->host(port, fPlayer, &error))
-            return showError(qs(Word(words::IncorrectPort)) + (error.isEmpty() ? QString() : " " + error),
+            return showError(qs(Word(words::IncorrectPort)) +
+                                 (error.isEmpty() ? QString() : " " + error),
                              Edit5);
         // A port the system chose is the one the joiners must type.
         if (value == 0) Edit5->setText(QString::number(port));

@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
 #include <array>
 #include <functional>
 

@@ -40,6 +40,11 @@ TFormWait::TFormWait(QWidget* parent) : QDialog(parent) {
     for (auto* b : {Button1, Button2}) {
         b->setFont(slotFontPx("decor", 18));
         b->setHeightSB(D30);
+        b->setColorSB(DRed);
+        b->setFontColor(QColor(Qt::white));
+        b->setLightFont(true);
+        b->setColorMouse(QColor(255, 255, 0));
+        b->setGrayDis(true);
         b->setGeometry(x, 176, 150, 34);
         x += 170;
     }

@@ -1,7 +1,6 @@
 // LAN play in the windows: the login window's LAN fields and checks, the waiting window, and
 // whole games between real main windows in one process over TCP on 127.0.0.1.
 #include "app.h"
-
 #include "base/cp1251.h"
 #include "engine/computer.h"
 #include "engine/exchange.h"
@@ -16,8 +15,6 @@
 #include "table/picture_control.h"
 #include "table/zov_cards_button.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -26,8 +23,8 @@
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,8 +85,8 @@ protected:
             if (onWait) onWait();
             return d.result();
         };
-        form = std::make_unique<TFormPassword>(TFormPassword::TMode::NewPlayer, kSlotNewPlayer, club,
-                                               player, nullptr, &setup);
+        form = std::make_unique<TFormPassword>(TFormPassword::TMode::NewPlayer, kSlotNewPlayer,
+                                               club, player, nullptr, &setup);
     }
     void TearDown() override {
         modalRunner() = previousRunner;
@@ -104,7 +101,9 @@ protected:
         if (joiner) form->Edit4->setText(address);
         form->Edit5->setText(port);
     }
-    QString shownError() const { return form->Label4->isHidden() ? QString() : form->Label4->text(); }
+    QString shownError() const {
+        return form->Label4->isHidden() ? QString() : form->Label4->text();
+    }
 
     fs::path home;
     TClubFile club;
@@ -201,17 +200,13 @@ TEST_P(LanAddresses, TheJoinersAddressIsCheckedOnOk) {
     EXPECT_NE(form->result(), QDialog::Accepted) << "the waiting window gave no game";
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, LanAddresses,
-                         ::testing::Values(AddressCase{"192.168.1.10", true},
-                                           AddressCase{"999.999.999.999", true},
-                                           AddressCase{"127.0.0.1", true},
-                                           AddressCase{"192.168.1.", false},
-                                           AddressCase{"1922.168.1.1", false},
-                                           AddressCase{"192.168..1", false},
-                                           AddressCase{"192.168.1", false},
-                                           AddressCase{".168.1.1", false},
-                                           AddressCase{"", false},
-                                           AddressCase{"1.2.3.4.5", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, LanAddresses,
+    ::testing::Values(AddressCase{"192.168.1.10", true}, AddressCase{"999.999.999.999", true},
+                      AddressCase{"127.0.0.1", true}, AddressCase{"192.168.1.", false},
+                      AddressCase{"1922.168.1.1", false}, AddressCase{"192.168..1", false},
+                      AddressCase{"192.168.1", false}, AddressCase{".168.1.1", false},
+                      AddressCase{"", false}, AddressCase{"1.2.3.4.5", false}));
 
 struct PortCase {
     bool joiner;
@@ -237,11 +232,13 @@ TEST_P(LanPorts, ThePortIsCheckedOnOk) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LanPorts,
-                         ::testing::Values(PortCase{false, "25666", true}, PortCase{true, "25666", true},
+                         ::testing::Values(PortCase{false, "25666", true},
+                                           PortCase{true, "25666", true},
                                            PortCase{false, "", false}, PortCase{true, "", false},
-                                           PortCase{false, "65535", true}, PortCase{true, "65536", false},
-                                           PortCase{false, "99999", false}, PortCase{true, "0", false},
-                                           PortCase{true, "1", true}));
+                                           PortCase{false, "65535", true},
+                                           PortCase{true, "65536", false},
+                                           PortCase{false, "99999", false},
+                                           PortCase{true, "0", false}, PortCase{true, "1", true}));
 
 TEST_F(LanLogin, NameAndPasswordChecksComeFirst) {
     fill("", false, "", "25666");
@@ -309,7 +306,8 @@ TEST_F(LanLogin, TheWaitingJoinerSeesNoAccessibleGames) {
 
 TEST_F(LanLogin, OwnAddressesEchoAndLoop) {
     setup.interfaceAddresses = [] {
-        return QStringList{"10.0.0.1", "10.0.0.2", "10.0.0.3", "10.0.0.4", "10.0.0.5", "10.0.0.6", "10.0.0.7"};
+        return QStringList{"10.0.0.1", "10.0.0.2", "10.0.0.3", "10.0.0.4",
+                           "10.0.0.5", "10.0.0.6", "10.0.0.7"};
     };
     setup.echoAddress = [] { return QStringLiteral("203.0.113.9"); };
     form->Button3Click();
@@ -351,13 +349,16 @@ public:
                     s->readAll();
                     if (silent) return;
                     s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
-                             QByteArray::number(reply.size()) + "\r\nConnection: close\r\n\r\n" + reply);
+                             QByteArray::number(reply.size()) + "\r\nConnection: close\r\n\r\n" +
+                             reply);
                     s->disconnectFromHost();
                 });
             }
         });
     }
-    QUrl page() const { return QUrl(QString("http://127.0.0.1:%1/get_ip.php").arg(server.serverPort())); }
+    QUrl page() const {
+        return QUrl(QString("http://127.0.0.1:%1/get_ip.php").arg(server.serverPort()));
+    }
     QTcpServer server;
 };
 
@@ -384,7 +385,8 @@ TEST(LanEcho, TheEchoPageGivesATrimmedAddressOrNothing) {
         probe.listen(QHostAddress::LocalHost, 0);
         closed = probe.serverPort();
     }
-    EXPECT_EQ(fetchEchoAddress(QUrl(QString("http://127.0.0.1:%1/get_ip.php").arg(closed)), 1000), "");
+    EXPECT_EQ(fetchEchoAddress(QUrl(QString("http://127.0.0.1:%1/get_ip.php").arg(closed)), 1000),
+              "");
     EXPECT_EQ(fetchEchoAddress(QUrl()), "");
 }
 
@@ -489,7 +491,9 @@ protected:
             ASSERT_TRUE(waitFor([&] { return form(k).R.gameRunning; })) << "joiner " << k;
     }
 
-    void click(TForm1& f, int slot) { f.HandClick(kLocalSeat, f.HandLeft[kLocalSeat][slot], false); }
+    void click(TForm1& f, int slot) {
+        f.HandClick(kLocalSeat, f.HandLeft[kLocalSeat][slot], false);
+    }
 
     void localMove(TForm1& f) {
         TGameRecord scratch = f.R;
@@ -546,9 +550,15 @@ protected:
                 case 3:
                     if (host) f.Timer1Timer();
                     break;
-                case kLocalSeat: localMove(f); break;
-                case tsVantorChoosing: chooseGifts(f, 2); break;
-                case tsViceChoosing: chooseGifts(f, 1); break;
+                case kLocalSeat:
+                    localMove(f);
+                    break;
+                case tsVantorChoosing:
+                    chooseGifts(f, 2);
+                    break;
+                case tsViceChoosing:
+                    chooseGifts(f, 1);
+                    break;
                 case tsVantorGives:
                 case tsMinisterGives:
                 case tsViceGives:
@@ -557,11 +567,13 @@ protected:
                 case tsRoundOver: {
                     bool everyone = true;
                     for (auto& c : copies)
-                        everyone &= c->form->R.turn == tsRoundOver && c->form->R.RoundNumber == r.RoundNumber;
+                        everyone &= c->form->R.turn == tsRoundOver &&
+                                    c->form->R.RoundNumber == r.RoundNumber;
                     if (host && everyone && f.Button7->isEnabled()) f.Button7Click();
                     break;
                 }
-                default: break;
+                default:
+                    break;
                 }
                 if (HasFatalFailure()) return false;
             }
@@ -667,8 +679,10 @@ TEST_F(LanWindows, AJoinerLeavingMidGameStopsTheTableForTheOthers) {
     form(1).QuitClick();
     EXPECT_TRUE(form(1).MenuShown);
     EXPECT_FALSE(clubHolds(form(1).LanClub, "Ann"));
-    ASSERT_TRUE(waitFor([&] { return !copies[0]->messages.empty() && !copies[2]->messages.empty(); }));
-    const QString lost = "One of player has interrupted game!\n\rPress OK for exit to the main menu...";
+    ASSERT_TRUE(
+        waitFor([&] { return !copies[0]->messages.empty() && !copies[2]->messages.empty(); }));
+    const QString lost =
+        "One of player has interrupted game!\n\rPress OK for exit to the main menu...";
     EXPECT_EQ(copies[0]->messages, std::vector<QString>{lost}) << "the host loses a joiner";
     EXPECT_EQ(copies[2]->messages, std::vector<QString>{lost}) << "the other joiner is aborted";
     EXPECT_TRUE(copies[1]->messages.empty());
