@@ -17,6 +17,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -626,6 +628,16 @@ TEST_P(LanWholeGames, WindowsPlayAGameAndEachStoresItsPlayer) {
         EXPECT_EQ(line.text.substr(0, 5), "hello");
     }
 
+    // For a person to look at: the tables in the second round (VANTOR_LAN_SHOTS=<folder>).
+    if (const char* shots = std::getenv("VANTOR_LAN_SHOTS")) {
+        ASSERT_TRUE(
+            playUntil([&] { return form(0).R.RoundNumber == 2 && form(0).R.turn == kLocalSeat; }));
+        for (std::size_t k = 0; k < copies.size(); ++k)
+            form(k).grab().save(QString("%1/table_%2_of_%3.png")
+                                    .arg(shots)
+                                    .arg(copies[k]->name.c_str())
+                                    .arg(joiners + 1));
+    }
     ASSERT_TRUE(playUntil());
     ASSERT_FALSE(HasFailure());
     for (std::size_t k = 0; k < copies.size(); ++k) {
@@ -697,6 +709,36 @@ TEST_F(LanWindows, AJoinerLeavingMidGameStopsTheTableForTheOthers) {
         EXPECT_FALSE(f.Edit1->isEnabled());
     }
     EXPECT_TRUE(waitFor([&] { return !form(0).LanListening(); }));
+}
+
+TEST_F(LanWindows, TheSecretCodeOnTheSendButtonShowsTheOtherHands) {
+    seatTable(1, 3);
+    ASSERT_FALSE(HasFatalFailure());
+    TForm1& j = form(1);
+    const QImage hidden = j.ImageCards[1]->buffer().copy();
+    auto type = [&](const QString& text) {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(j.BitBtn1, &press);
+        }
+    };
+    QFocusEvent in(QEvent::FocusIn);
+    QCoreApplication::sendEvent(j.BitBtn1, &in);
+    type("7194");
+    QFocusEvent out(QEvent::FocusOut);
+    QCoreApplication::sendEvent(j.BitBtn1, &out);
+    QCoreApplication::sendEvent(j.BitBtn1, &in);
+    type("8");
+    EXPECT_FALSE(j.LanSession()->handsRevealed()) << "losing the focus forgets what was typed";
+    QCoreApplication::sendEvent(j.BitBtn1, &out);
+    QCoreApplication::sendEvent(j.BitBtn1, &in);
+    type("71948");
+    EXPECT_TRUE(j.LanSession()->handsRevealed());
+    EXPECT_NE(j.ImageCards[1]->buffer(), hidden) << "the hand is drawn face up";
+    EXPECT_FALSE(form(0).LanSession()->handsRevealed()) << "only this copy";
+    type("71948");
+    EXPECT_FALSE(j.LanSession()->handsRevealed());
+    EXPECT_EQ(j.ImageCards[1]->buffer(), hidden);
 }
 
 TEST_F(LanWindows, CancelOnTheHostClosesTheListeningSocketAndOkOpensItAgain) {
