@@ -168,6 +168,9 @@ void TForm1::createLanControls() {
     Edit1->setMaxLength(40);
     BitBtn1 = new TZovCardsButton(QStringLiteral(">"), this);
     BitBtn1->setFocusPolicy(Qt::StrongFocus);
+    BitBtn1->setColorSB(DRed);
+    BitBtn1->setFontColor(QColor(Qt::white));
+    BitBtn1->setGrayDis(true);
     connect(Edit1, &QLineEdit::returnPressed, this, [this] { BitBtn1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     fLan.reset(new TLanGlue(*this));

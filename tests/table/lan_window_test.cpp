@@ -485,6 +485,9 @@ protected:
                 EXPECT_TRUE(form(0).LanSession()->joiners() == k);
             }
             EXPECT_TRUE(waitFor([&] { return wait.Button1->isEnabled(); }));
+            EXPECT_FALSE(form(1).R.gameRunning) << "the joiner's table waits for the deal";
+            if (const char* shots = std::getenv("VANTOR_LAN_SHOTS"))
+                form(1).grab().save(QString("%1/table_joiner_waiting.png").arg(shots));
             wait.Button1Click();
         };
         form(0).Button6Click();
