@@ -25,6 +25,7 @@
 #include "table/form_options.h"
 #include "table/form_password.h"
 #include "table/form_top_ten.h"
+#include "table/form_wait.h"
 #include "table/form_speed.h"
 #include "table/picture_control.h"
 #include "table/zov_cards_button.h"
@@ -76,6 +77,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 
     createControls();
+    createLanControls();
     hideTable();
     hideMenu();
 
@@ -170,6 +172,7 @@ void TForm1::hideTable() {
     ImageKon->hide();
     Button7->hide();
     Button8->hide();
+    hideLanControls();
 }
 
 void TForm1::hideMenu() {
@@ -282,7 +285,7 @@ void TForm1::keyReleaseEvent(QKeyEvent*) {
 
 void TForm1::contextMenuEvent(QContextMenuEvent* e) {
     if (OpeningScreen) return;
-    QuitAction->setEnabled(R.gameRunning);
+    QuitAction->setEnabled(R.gameRunning || lanWaitingTable());
     GenCountAction->setEnabled(R.gameRunning);
     ChangeNameAction->setEnabled(R.gameRunning && R.mode == TTableMode::Computer);
     PopupMenu->popup(e->globalPos());
@@ -291,10 +294,16 @@ void TForm1::contextMenuEvent(QContextMenuEvent* e) {
 void TForm1::Timer1Timer() {
     ++fTicks;
     if (OpeningScreen) DrawOpeningScreen();
-    if (MenuShown) AnimateMenu();
+    if (MenuShown) {
+        AnimateMenu();
+        lanMenuTick();
+    }
     if (!R.gameRunning || R.mode == TTableMode::Tournament || fBusy || IsCueWaiting()) return;
     fBusy = true;
-    tick(R, *this);
+    {
+        THoldLan hold(*this);
+        tick(R, *this);
+    }
     fBusy = false;
 }
 
@@ -302,13 +311,14 @@ void TForm1::Timer1Timer() {
 
 void TForm1::MemberClick(int slot) {
     if (fBusy || R.gameRunning) return;
-    const TClubRead read = readClubFile(Club.path);
+    const TClubRead read = readClubFile(ClubOfMode().path);
     if (!read.structureOk) return;
-    const ChooseAction action = chooseMember(read.lines[slot], slot, false, false);
+    const ChooseAction action = chooseMember(read.lines[slot], slot, false, Settings.LanGame);
     if (action != ChooseAction::OpenLogin) return;
     playCue("WOpenFo", false);
     TCurrentPlayer chosen;
-    TFormPassword form(TFormPassword::TMode::Login, slot, Club, chosen, this);
+    TFormPassword form(TFormPassword::TMode::Login, slot, ClubOfMode(), chosen, this,
+                       Settings.LanGame ? lanSetup() : nullptr);
     if (!RunPasswordDialog(form)) return;
     Player = chosen;
     Player.slot = slot;
@@ -319,7 +329,8 @@ void TForm1::Button6Click() {
     if (fBusy || R.gameRunning) return;
     playCue("WOpenFo", false);
     TCurrentPlayer chosen;
-    TFormPassword form(TFormPassword::TMode::NewPlayer, kSlotNewPlayer, Club, chosen, this);
+    TFormPassword form(TFormPassword::TMode::NewPlayer, kSlotNewPlayer, ClubOfMode(), chosen, this,
+                       Settings.LanGame ? lanSetup() : nullptr);
     if (!RunPasswordDialog(form)) return;
     Player = chosen;
     Player.slot = kSlotNewPlayer;
@@ -340,6 +351,10 @@ void TForm1::Button11Click() {
 // ---------------------------------------------------------------- the game
 
 void TForm1::NewGame() {
+    if (Settings.LanGame) {
+        NewLanGame();
+        return;
+    }
     const ClubStatus start = loadGameStart(Club, Player);
     if (start != ClubStatus::Ok) {
         ShowMessage(qs(clubFailureMessage(start, Club.path, wordOfEnglish)));
@@ -371,9 +386,12 @@ void TForm1::NewGame() {
 void TForm1::Button7Click() {
     if (fBusy || !Button7->isEnabled()) return;
     fBusy = true;
-    if (R.turn == tsRoundOver) fResultShown = false;
-    pressButton7(R, *this, fSource);
-    if (R.RoundPhase == 1) DrawRoundPanel();
+    {
+        THoldLan hold(*this);
+        if (R.turn == tsRoundOver) fResultShown = false;
+        pressButton7(R, *this, fSource);
+        if (R.RoundPhase == 1) DrawRoundPanel();
+    }
     refreshTableButtons();
     fBusy = false;
 }
@@ -381,7 +399,11 @@ void TForm1::Button7Click() {
 void TForm1::Button8Click() {
     if (fBusy || !Button8->isEnabled()) return;
     fBusy = true;
-    const TButtonOutcome outcome = pressButton8(R, *this);
+    TButtonOutcome outcome;
+    {
+        THoldLan hold(*this);
+        outcome = pressButton8(R, *this);
+    }
     fBusy = false;
     if (outcome == TButtonOutcome::ExitToMenu) endGame();
 }
@@ -431,7 +453,7 @@ void TForm1::updateHandCursor(int x) {
 void TForm1::endGame() {
     for (int s = 1; s <= kSeats; ++s) ImageHand[s]->hide();
     TEndOfGameInput input;
-    input.mode = StatsMode::Computer;
+    input.mode = R.mode == TTableMode::Lan ? StatsMode::Lan : StatsMode::Computer;
     input.gameResult = R.GameResult;
     input.gameNumber = R.GameNumber;
     input.carriedScore = R.CarriedScore;
@@ -439,8 +461,9 @@ void TForm1::endGame() {
     TExitToMenuSide side;
     side.playCue = [this](std::string_view cue) { playCue(cue, false); };
     side.showMenu = [this] { backToMenu(); };
+    side.closeLan = [this] { closeLan(); };
     side.parent = this;
-    ExitToMenu(input, Player, Club, Home, side);
+    ExitToMenu(input, Player, clubOfGame(), Home, side);
     if (!MenuShown) backToMenu();
 }
 
@@ -460,17 +483,19 @@ bool TForm1::leaveGameAsked(const QString& question) {
 }
 
 void TForm1::QuitClick() {
-    if (OpeningScreen || MenuShown || !R.gameRunning) return;
+    if (OpeningScreen || MenuShown || (!R.gameRunning && !lanWaitingTable())) return;
     const QString q = qw(words::WantToLeaveToMenu) + "\n\r" + qw(words::AllDataWillBeLost);
     if (!leaveGameAsked(q)) return;
-    // An abandoned game costs the member's line.
-    leaveGame(Club, Player);
+    // An abandoned game costs the member's line; a joiner still waiting for its first deal has
+    // not begun one.
+    if (R.gameRunning) leaveGame(clubOfGame(), Player);
+    closeLan();
     for (int s = 1; s <= kSeats; ++s) ImageHand[s]->hide();
     backToMenu();
 }
 
 void TForm1::Button9Click() {
-    ShowTopTen(Home, false, [this](std::string_view cue) { playCue(cue, false); }, this);
+    ShowTopTen(Home, Settings.LanGame, [this](std::string_view cue) { playCue(cue, false); }, this);
 }
 
 void TForm1::BHistoryClick() {
@@ -514,7 +539,7 @@ void TForm1::Button10Click() {
 void TForm1::GenCountClick() {
     if (!R.gameRunning) return;
     TCountInput input;
-    input.mode = StatsMode::Computer;
+    input.mode = R.mode == TTableMode::Lan ? StatsMode::Lan : StatsMode::Computer;
     input.gameNumber = R.GameNumber;
     input.initialScore = R.CarriedScore;
     input.result = R.GameResult;
@@ -548,8 +573,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
             e->ignore();
             return;
         }
-        leaveGame(Club, Player);
+        leaveGame(clubOfGame(), Player);
     }
+    closeLan();
     Timer1->stop();
     if (fSettingsRead) {
         const TSaveResult saved = SaveSettings();
@@ -560,7 +586,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 // ---------------------------------------------------------------- the engine's view
 
-void TForm1::drawHand(int seat) { DrawHand(seat, R.faceUp[seat]); }
+void TForm1::drawHand(int seat) { DrawHand(seat, R.faceUp[seat] || lanHandsRevealed()); }
 void TForm1::drawTable() { DrawTable(); }
 
 void TForm1::say(int seat, TSaying saying, TBubble bubble) {

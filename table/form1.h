@@ -11,6 +11,7 @@
 #include "table/layout.h"
 #include "table/pictures.h"
 
+#include <QHostAddress>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -18,16 +19,24 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QMenu;
 class QAction;
+class QLineEdit;
 
 namespace vantor {
 
+namespace lan {
+class TLanSession;
+}
 class TPictureControl;
 class TZovCardsButton;
 class TFormPassword;
+class TFormWait;
+class TLanGlue;
+struct TLanSetup;
 
 class TForm1 : public QWidget, public TTableView {
 public:
@@ -93,6 +102,28 @@ public:
     void showResult() override;
     void runTick(bool running) override;
 
+    // ---- LAN play (form1_lan.cpp) ----
+    void send(TOutgoing what, const TCardCode* cards, int count) override;
+    void drawFrames() override;
+    // The session of the current LAN set-up or game; null before the first one.
+    lan::TLanSession* LanSession() const;
+    bool LanListening() const;
+    quint16 LanServerPort() const;
+    // Sends the chat line (Enter in Edit1 or BitBtn1).
+    void BitBtn1Click();
+    // The four chat lines on their frame.
+    void DrawMemo();
+    // The club file the menu works on: "Vantor4.net" while LanGame is on.
+    TClubFile& ClubOfMode();
+    // Where the LAN host listens; the program listens on every local address.
+    QHostAddress LanListenAddress = QHostAddress::Any;
+    // Dropped frames and other notes for the developer.
+    std::function<void(std::string_view line)> LanLog;
+    QLineEdit* Edit1 = nullptr; // the chat line
+    TZovCardsButton* BitBtn1 = nullptr;
+    TPictureControl* ImageMemo = nullptr;
+    TFormWait* FormWait = nullptr;
+
     // Repeatable deals for tests; the program reseeds from the clock at every shuffle.
     void SetShuffleSeed(std::uint64_t seed) { fSource = TShuffleSource(seed); }
 
@@ -157,6 +188,36 @@ protected:
     void contextMenuEvent(QContextMenuEvent*) override;
 
 private:
+    friend class TLanGlue;
+    // Holds the LAN session while the window runs an engine operation of its own.
+    class THoldLan {
+    public:
+        explicit THoldLan(TForm1& form);
+        ~THoldLan();
+        THoldLan(const THoldLan&) = delete;
+        THoldLan& operator=(const THoldLan&) = delete;
+
+    private:
+        lan::TLanSession* fSession;
+    };
+    void createLanControls();
+    void hideLanControls();
+    void layoutLanControls();
+    void NewLanGame();
+    void closeLan();
+    void lanMenuTick();
+    bool lanHandsRevealed() const;
+    bool lanWaitingTable() const;
+    TClubFile& clubOfGame();
+    TLanSetup* lanSetup();
+    void openWaitingTable();
+    void lanTableOpened();
+    void lanTableLost();
+    struct TLanGlueDeleter {
+        void operator()(TLanGlue* glue) const;
+    };
+    std::unique_ptr<TLanGlue, TLanGlueDeleter> fLan;
+
     void createControls();
     void hideTable();
     void hideMenu();

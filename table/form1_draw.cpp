@@ -353,7 +353,7 @@ void TForm1::ShowMainMenu() {
         p.drawImage(c->rect(), pic);
     };
     caption(ImCaption, "Cap");
-    caption(ImElite, "Elite");
+    caption(ImElite, Settings.LanGame ? "Net__" : "Elite");
     fGifFrame = 0;
     fillClubList();
     for (QWidget* w : std::initializer_list<QWidget*>{ImTitle, ImCaption, ImElite, Panel4, Button6, Button9,
@@ -383,9 +383,9 @@ void TForm1::fillClubList() {
     const TTextWidth width = [&fm](std::string_view text) {
         return fm.horizontalAdvance(qs(cp1251ToUtf8(text)));
     };
-    const TClubRead read = readClubFile(Club.path);
+    const TClubRead read = readClubFile(ClubOfMode().path);
     if (read.structureOk) {
-        const TMenuRows rows = readMenuRows(Club, view, width);
+        const TMenuRows rows = readMenuRows(ClubOfMode(), view, width);
         for (int i = 1; i <= 5; ++i) MemberButtons[i]->setText(qs(cp1251ToUtf8(rows.members[i])));
     }
     Panel4->setText(qs(Word(Settings.ClubListMode == 2 ? words::ClubListHeading[2] : words::ClubListHeading[1])));
