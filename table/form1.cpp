@@ -16,6 +16,8 @@
 #include "records/history.h"
 #include "records/statistics.h"
 #include "settings/settings.h"
+#include "table/click_effect.h"
+#include "table/cursors.h"
 #include "table/fonts.h"
 #include "table/form_aux.h"
 #include "table/form_change_name.h"
@@ -53,12 +55,6 @@ namespace {
 QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())); }
 QString qw(const WordEntry& e) { return qs(Word(e)); }
 
-std::string wordOfEnglish(std::string_view english) {
-    // The records' messages arrive as English texts; look them up among the entries.
-    for (const auto& named : words::allWords())
-        if ((*named.entry)[TLanguage::English] == english) return std::string(Word(*named.entry));
-    return std::string(english);
-}
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
@@ -214,13 +210,14 @@ bool TForm1::FirstPaint() {
     for (TClubFile* file : {&Club, &LanClub}) {
         const TClubVerify verify = verifyClubFile(*file);
         if (verify.status != ClubStatus::Ok) {
-            ShowMessage(qs(clubFailureMessage(verify.status, file->path, wordOfEnglish)));
+            ShowMessage(qs(clubFailureMessage(verify.status, file->path, wordByEnglish)));
             return false;
         }
-        if (verify.unwritable) ShowMessage(qs(clubAttributesWarning(file->path, wordOfEnglish)));
+        if (verify.unwritable) ShowMessage(qs(clubAttributesWarning(file->path, wordByEnglish)));
         if (verify.russian && file == &Club) Settings.Language = TLanguage::Russian;
     }
     setWindowTitle(qw(words::GameTitle));
+    applyCursors(this);
     Timer1->start(20);
     return true;
 }
@@ -357,7 +354,7 @@ void TForm1::NewGame() {
     }
     const ClubStatus start = loadGameStart(Club, Player);
     if (start != ClubStatus::Ok) {
-        ShowMessage(qs(clubFailureMessage(start, Club.path, wordOfEnglish)));
+        ShowMessage(qs(clubFailureMessage(start, Club.path, wordByEnglish)));
         return;
     }
     MenuShown = false;
@@ -385,6 +382,7 @@ void TForm1::NewGame() {
 
 void TForm1::Button7Click() {
     if (fBusy || !Button7->isEnabled()) return;
+    if (Settings.SaluteButtons) ClickEffect(this);
     fBusy = true;
     {
         THoldLan hold(*this);
@@ -398,6 +396,7 @@ void TForm1::Button7Click() {
 
 void TForm1::Button8Click() {
     if (fBusy || !Button8->isEnabled()) return;
+    if (Settings.SaluteButtons) ClickEffect(this);
     fBusy = true;
     TButtonOutcome outcome;
     {
@@ -439,6 +438,8 @@ void TForm1::HandClick(int seat, int x, bool rightButton) {
     default: return;
     }
     if (const char* cue = clickCue(result)) playCue(cue, false);
+    if (Settings.SaluteCards && (result == TClickResult::Selected || result == TClickResult::Deselected))
+        ClickEffect(this);
     DrawHand(kLocalSeat, true);
     updateHandCursor(x);
     refreshTableButtons();
@@ -447,7 +448,7 @@ void TForm1::HandClick(int seat, int x, bool rightButton) {
 void TForm1::updateHandCursor(int x) {
     const int slot = cardAt(HandLeft[kLocalSeat], R.hand[kLocalSeat].count, Card.width, x);
     const bool take = R.gameRunning && R.RoundPhase == 2 && slot != 0 && clickWouldTake(R, slot);
-    ImageCards[kLocalSeat]->setCursor(take ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    ImageCards[kLocalSeat]->setCursor(programCursor(take ? TCursorKind::Hand : TCursorKind::Arrow));
 }
 
 void TForm1::endGame() {
@@ -528,6 +529,10 @@ void TForm1::Button10Click() {
     };
     host.applyFonts = [this] { ShowMainMenu(); };
     host.playCue = [this](std::string_view cue) { playCue(cue, false); };
+    host.applyCursors = [this] { applyCursors(this); };
+    host.clickEffect = [this] {
+        if (Settings.SaluteButtons) ClickEffect(this);
+    };
     host.openSpeedWindow = [this] { MSpeedClick(); };
     host.modeChanged = [this] { ShowMainMenu(); };
     host.facePicture = [](const QString& name) { return builtinPicture(name); };

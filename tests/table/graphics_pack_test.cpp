@@ -16,6 +16,8 @@
 #include <QDir>
 #include <cstdlib>
 #include <filesystem>
+#include "table/click_effect.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -245,6 +247,18 @@ TEST_F(GraphicsPackTest, WithoutThePackTheWindowsFallBackQuietly) {
     setenv("VANTOR_HOME", (*root_ / "home").c_str(), 1);
     EXPECT_TRUE(loadPackPicture(kPack, QStringLiteral("GFormNoSuchWindow")).isNull());
     EXPECT_FALSE(loadPackPicture(kPack, QStringLiteral("GFormOpt")).isNull());
+}
+
+TEST_F(GraphicsPackTest, TheTouchAnimationNeedsThePack) {
+    QWidget window;
+    window.resize(300, 200);
+    EXPECT_TRUE(ClickEffect(&window)) << "the strip is found in the pack";
+    const fs::path empty = *root_ / "empty" / "home";
+    fs::create_directories(empty);
+    setenv("VANTOR_HOME", empty.c_str(), 1);
+    EXPECT_FALSE(ClickEffect(&window)) << "without the pack nothing is shown";
+    EXPECT_TRUE(notices.isEmpty());
+    setenv("VANTOR_HOME", (*root_ / "home").c_str(), 1);
 }
 
 } // namespace
