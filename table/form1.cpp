@@ -1,3 +1,4 @@
+#include "table/qtext.h"
 #include "table/form1.h"
 
 #include "assets/builtin_pictures.h"
@@ -52,8 +53,6 @@ bool instantMode() {
 }
 
 namespace {
-QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())); }
-QString qw(const WordEntry& e) { return qs(Word(e)); }
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Drawing of the main window: the table elements, the cards, the bubbles, the pointers, the
 // panels, the card flight, the main menu and the opening screen.
+#include "table/qtext.h"
 #include "table/form1.h"
 
 #include "assets/builtin_pictures.h"
@@ -23,8 +24,6 @@
 
 namespace vantor {
 namespace {
-QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())); }
-QString qw(const WordEntry& e) { return qs(Word(e)); }
 QRect qrect(const TRect& r) { return {r.left, r.top, r.width, r.height}; }
 
 void shadowText(QPainter& p, const QRect& r, int flags, const QString& text, const QColor& c) {

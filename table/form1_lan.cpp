@@ -11,6 +11,7 @@
 #include "lan/session.h"
 #include "records/player.h"
 #include "settings/settings.h"
+#include "table/qtext.h"
 #include "table/fonts.h"
 #include "table/form1.h"
 #include "table/form_aux.h"
@@ -30,12 +31,6 @@
 
 namespace vantor {
 namespace {
-QString qs(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size()));
-}
-QString qw(const WordEntry& e) {
-    return qs(Word(e));
-}
 QRect qrect(const TRect& r) {
     return {r.left, r.top, r.width, r.height};
 }

@@ -1,3 +1,4 @@
+#include "table/qtext.h"
 #include "table/form_aux.h"
 
 #include "assets/builtin_pictures.h"
@@ -22,10 +23,7 @@
 
 namespace vantor {
 
-QString wordText(const WordEntry& entry) {
-    const std::string_view s = Word(entry);
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString wordText(const WordEntry& entry) { return qw(entry); }
 
 std::string wordByEnglish(std::string_view english) {
     static const std::unordered_map<std::string_view, const WordEntry*> byEnglish = [] {

@@ -1,3 +1,4 @@
+#include "table/qtext.h"
 #include "table/form_password.h"
 
 #include "base/cp1251.h"
@@ -29,7 +30,6 @@
 
 namespace vantor {
 namespace {
-QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())); }
 std::string bytesOf(const QString& text) { return utf8ToCp1251(text.toStdString()); }
 
 QString checkText(PlayerCheck check) {

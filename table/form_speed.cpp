@@ -1,3 +1,4 @@
+#include "table/qtext.h"
 #include "table/form_speed.h"
 
 #include "i18n/words.h"
@@ -10,13 +11,6 @@
 #include <QSlider>
 
 namespace vantor {
-namespace {
-QString qw(const WordEntry& e) {
-    const std::string_view t = Word(e);
-    return QString::fromUtf8(t.data(), static_cast<int>(t.size()));
-}
-} // namespace
-
 TFormSpeed::TFormSpeed(QWidget* parent) : QDialog(parent) {
     setWindowTitle(qw(words::ChoiceOfSpeed));
     auto* grid = new QGridLayout(this);
