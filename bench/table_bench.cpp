@@ -4,11 +4,9 @@
 #include "table/form1.h"
 #include "table/form_password.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QLineEdit>
-
+#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>

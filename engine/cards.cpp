@@ -6,10 +6,10 @@ namespace vantor {
 namespace {
 
 // Rank bytes in value order: value 1 is '3', ..., value 13 is '2'.
-constexpr std::array<char, 13> kRanksByValue = {'3', '4', '5', '6', '7', '8', '9', '1',
-                                                kRankJack, kRankQueen, kRankKing, kRankAce, '2'};
+constexpr std::array<char, 13> kRanksByValue = {
+    '3', '4', '5', '6', '7', '8', '9', '1', kRankJack, kRankQueen, kRankKing, kRankAce, '2'};
 
-constexpr std::array<const char*, 15> kValueNames = {"",  "3", "4", "5", "6", "7", "8", "9",
+constexpr std::array<const char*, 15> kValueNames = {"",   "3", "4", "5", "6", "7", "8", "9",
                                                      "10", "J", "Q", "K", "A", "2", "JK"};
 
 int rankValue(char rank) {

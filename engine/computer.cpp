@@ -36,10 +36,14 @@ TWorkTable buildWorkTable(const TGameRecord& r, int seat) {
 // when seat 4 is played by the computer it watches the two seats after it.
 std::array<int, 2> watchedSeats(int seat) {
     switch (seat) {
-    case 1: return {2, 3};
-    case 2: return {3, 1};
-    case 3: return {1, 2};
-    default: return {1, 2};
+    case 1:
+        return {2, 3};
+    case 2:
+        return {3, 1};
+    case 3:
+        return {1, 2};
+    default:
+        return {1, 2};
     }
 }
 
@@ -83,8 +87,7 @@ TDecision decideMove(TGameRecord& r, int seat, TTableView& view) {
     const bool tableEmpty = ts == 0;
     const bool few = w.groups <= 2;
     bool watchedShort = false;
-    for (int s : watchedSeats(seat))
-        watchedShort |= r.hand[s].count >= 1 && r.hand[s].count <= 5;
+    for (int s : watchedSeats(seat)) watchedShort |= r.hand[s].count >= 1 && r.hand[s].count <= 5;
     const bool endgame = few || (watchedShort && w.groups <= 4);
 
     const char* rule = "";
@@ -146,7 +149,8 @@ TDecision decideMove(TGameRecord& r, int seat, TTableView& view) {
         }
     }
     if (!selected() && !endgame) {
-        const int limit = othersHoldAtLeast(r, 12) || (othersHoldAtLeast(r, 6) && tableEmpty) ? 11 : 13;
+        const int limit =
+            othersHoldAtLeast(r, 12) || (othersHoldAtLeast(r, 6) && tableEmpty) ? 11 : 13;
         for (int c = 1; c <= 4 && !selected(); ++c) {
             for (int v = 1; v <= limit; ++v) {
                 if (v >= tv && w.size[v] == c && (tableEmpty || ts == c)) {

@@ -9,10 +9,18 @@
 namespace vantor {
 
 // Seats of the previous round's places.
-inline int vantorSeat(const TGameRecord& r) { return r.previousPlaces[1]; }
-inline int viceVantorSeat(const TGameRecord& r) { return r.previousPlaces[2]; }
-inline int ministerSeat(const TGameRecord& r) { return r.previousPlaces[3]; }
-inline int citizenSeat(const TGameRecord& r) { return r.previousPlaces[4]; }
+inline int vantorSeat(const TGameRecord& r) {
+    return r.previousPlaces[1];
+}
+inline int viceVantorSeat(const TGameRecord& r) {
+    return r.previousPlaces[2];
+}
+inline int ministerSeat(const TGameRecord& r) {
+    return r.previousPlaces[3];
+}
+inline int citizenSeat(const TGameRecord& r) {
+    return r.previousPlaces[4];
+}
 
 // Whether the previous round's places are all known, so an exchange can take place.
 bool exchangeDue(const TGameRecord& r);
@@ -28,11 +36,11 @@ bool transferCard(TGameRecord& r, TTableView& view, int from, int to, int slot, 
 int givingRuleSlot(const TGameRecord& r, int seat);
 
 // The six steps. Each returns nothing and leaves the record's turn at the next state.
-void citizenGives(TGameRecord& r, TTableView& view);          // on "To Begin": -> 21
-void vantorStep(TGameRecord& r, TTableView& view);            // 21 -> 24 (computer) or 23 (local)
-void vantorGivesChosen(TGameRecord& r, TTableView& view);     // 23 or a remote gift -> 24
-void ministerGives(TGameRecord& r, TTableView& view);         // 24 -> 25
-void viceStep(TGameRecord& r, TTableView& view);              // 25 -> leader (computer) or 26
-void viceGivesChosen(TGameRecord& r, TTableView& view);       // 26 or a remote gift -> leader
+void citizenGives(TGameRecord& r, TTableView& view);      // on "To Begin": -> 21
+void vantorStep(TGameRecord& r, TTableView& view);        // 21 -> 24 (computer) or 23 (local)
+void vantorGivesChosen(TGameRecord& r, TTableView& view); // 23 or a remote gift -> 24
+void ministerGives(TGameRecord& r, TTableView& view);     // 24 -> 25
+void viceStep(TGameRecord& r, TTableView& view);          // 25 -> leader (computer) or 26
+void viceGivesChosen(TGameRecord& r, TTableView& view);   // 26 or a remote gift -> leader
 
 } // namespace vantor

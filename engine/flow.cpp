@@ -1,12 +1,11 @@
 #include "engine/flow.h"
 
+#include "base/fields.h"
 #include "engine/computer.h"
 #include "engine/exchange.h"
 #include "engine/input.h"
 #include "engine/legality.h"
 #include "engine/round.h"
-
-#include "base/fields.h"
 
 #include <algorithm>
 
@@ -26,7 +25,8 @@ void configureSeats(TGameRecord& r) {
         // In the host's numbering role 2 sits at seat 2, role 3 at seat 1, role 4 at seat 3, and
         // joiners take the roles in that order; the host plays the seats nobody took. Every copy
         // knows them in its own numbering, as it computes the computer's gifts itself.
-        const bool hostSeatIsComputer[5] = {false, r.joiners < 2, r.joiners < 1, r.joiners < 3, false};
+        const bool hostSeatIsComputer[5] = {false, r.joiners < 2, r.joiners < 1, r.joiners < 3,
+                                            false};
         for (int h = 1; h <= kSeats; ++h)
             if (hostSeatIsComputer[h]) r.computerSeat[localSeatOfHostSeat(r.localRole, h)] = true;
     }
@@ -51,7 +51,8 @@ void dealSequence(TGameRecord& r, TTableView& view, TShuffleSource& source, bool
     }
     if (countRound) ++r.RoundNumber;
 
-    const bool dealsHere = r.mode == TTableMode::Computer || (r.mode == TTableMode::Lan && r.localRole == 1);
+    const bool dealsHere =
+        r.mode == TTableMode::Computer || (r.mode == TTableMode::Lan && r.localRole == 1);
     if (dealsHere) {
         shuffleDeck(r, source);
         if (r.NoJokers) removeJokers(r);
@@ -79,7 +80,8 @@ void dealSequence(TGameRecord& r, TTableView& view, TShuffleSource& source, bool
     view.setButton(7, TButtonCaption::ToBegin, pacesTable(r));
     view.setButton(8, TButtonCaption::ExitToMenu, false);
 
-    if (r.mode != TTableMode::Tournament) distribute(r, r.mode == TTableMode::Computer ? 1 : r.localRole);
+    if (r.mode != TTableMode::Tournament)
+        distribute(r, r.mode == TTableMode::Computer ? 1 : r.localRole);
     if (r.RoundNumber > 1 && isSeat(r.previousPlaces[1])) {
         r.leader = r.previousPlaces[1];
         r.turn = r.leader;
@@ -210,7 +212,8 @@ TButtonOutcome pressButton7(TGameRecord& r, TTableView& view, TShuffleSource& so
         playSelection(r, view, kLocalSeat, true);
         return TButtonOutcome::Done;
     }
-    default: return TButtonOutcome::Nothing;
+    default:
+        return TButtonOutcome::Nothing;
     }
 }
 

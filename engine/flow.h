@@ -15,7 +15,7 @@ namespace vantor {
 struct TNewGame {
     std::int32_t storedGameNumber = 0; // games already in the player's record
     std::int32_t carriedScore = 0;
-    bool freshPlayer = true;           // a guest, or an account without games: game 1, score 0
+    bool freshPlayer = true; // a guest, or an account without games: game 1, score 0
     std::string localName;
 };
 
@@ -35,7 +35,8 @@ bool pacesTable(const TGameRecord& r);
 // The deal sequence for the first round of a new game, and for every later round.
 void startGame(TGameRecord& r, TTableView& view, TShuffleSource& source, const TNewGame& game);
 // `countRound` false: a LAN joiner's repeated deal that does not count as a new round.
-void dealNextRound(TGameRecord& r, TTableView& view, TShuffleSource& source, bool countRound = true);
+void dealNextRound(TGameRecord& r, TTableView& view, TShuffleSource& source,
+                   bool countRound = true);
 
 enum class TButtonOutcome { Nothing, Done, ExitToMenu };
 

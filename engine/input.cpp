@@ -29,10 +29,14 @@ void refreshLift(TGameRecord& r) {
 
 const char* clickCue(TClickResult result) {
     switch (result) {
-    case TClickResult::Refused: return "WWrongs";
-    case TClickResult::Selected: return "SDing00";
-    case TClickResult::Deselected: return "SDing0N";
-    default: return nullptr;
+    case TClickResult::Refused:
+        return "WWrongs";
+    case TClickResult::Selected:
+        return "SDing00";
+    case TClickResult::Deselected:
+        return "SDing0N";
+    default:
+        return nullptr;
     }
 }
 
@@ -90,7 +94,9 @@ bool mayPlaySelection(const TGameRecord& r) {
            (r.groupSize == 0 && r.selection.count >= 1);
 }
 
-bool mayPass(const TGameRecord& r) { return r.selection.count == 0 && r.groupSize > 0; }
+bool mayPass(const TGameRecord& r) {
+    return r.selection.count == 0 && r.groupSize > 0;
+}
 
 bool giftsComplete(const TGameRecord& r) {
     if (r.turn == tsVantorChoosing) return r.selection.slot[1] != 0 && r.selection.slot[2] != 0;
@@ -101,13 +107,16 @@ bool giftsComplete(const TGameRecord& r) {
 bool clickWouldTake(const TGameRecord& r, int slot) {
     if (!isCardSlot(r, slot)) return false;
     switch (r.turn) {
-    case kLocalSeat: return acceptsClick(r, kLocalSeat, slot);
+    case kLocalSeat:
+        return acceptsClick(r, kLocalSeat, slot);
     case tsVantorChoosing:
         if (r.selection.slot[1] != 0 && r.selection.slot[2] != 0)
             return r.selection.slot[1] == slot || r.selection.slot[2] == slot;
         return true;
-    case tsViceChoosing: return true;
-    default: return false;
+    case tsViceChoosing:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -16,7 +16,9 @@ int groupValueOf(std::span<const int> values);
 bool isLegalPlay(std::span<const int> values, int tableSize, int tableValue);
 
 // A pass is allowed only while the table holds a group.
-inline bool isPassAllowed(const TGameRecord& r) { return r.groupSize > 0; }
+inline bool isPassAllowed(const TGameRecord& r) {
+    return r.groupSize > 0;
+}
 
 // The card-by-card acceptance of a click on slot `slot` of seat `seat` against the current
 // selection and table. A click on a selected card is accepted (it deselects).

@@ -69,7 +69,9 @@ int seatsWithCards(const TGameRecord& r) {
     return n;
 }
 
-bool nextSeatEmpty(const TGameRecord& r, int seat) { return r.hand[nextSeat(seat)].count == 0; }
+bool nextSeatEmpty(const TGameRecord& r, int seat) {
+    return r.hand[nextSeat(seat)].count == 0;
+}
 
 int highestSlot(const TGameRecord& r, int seat) {
     if (!isSeat(seat)) return 0;

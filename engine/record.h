@@ -124,8 +124,8 @@ struct TGameRecord {
 
     // Mode of the table and which seats this copy's computer player moves.
     TTableMode mode = TTableMode::Computer;
-    int localRole = 1;   // LAN: 1 host, 2 to 4 joiners; the tournament seat in a tournament
-    int joiners = 0;     // LAN host: connected joiners, 1 to 3
+    int localRole = 1; // LAN: 1 host, 2 to 4 joiners; the tournament seat in a tournament
+    int joiners = 0;   // LAN host: connected joiners, 1 to 3
     std::array<bool, kSeats + 1> computerSeat{};
 
     TGameRecord();
@@ -147,15 +147,23 @@ int findCard(const TGameRecord& r, int seat, const TCardCode& code);
 // Number of seats whose card count is not 0.
 int seatsWithCards(const TGameRecord& r);
 // The seat after `seat` in turn order (4 wraps to 1).
-constexpr int nextSeat(int seat) { return seat % kSeats + 1; }
+constexpr int nextSeat(int seat) {
+    return seat % kSeats + 1;
+}
 // The seat before `seat` in turn order (1 wraps to 4).
-constexpr int previousSeat(int seat) { return (seat + kSeats - 2) % kSeats + 1; }
+constexpr int previousSeat(int seat) {
+    return (seat + kSeats - 2) % kSeats + 1;
+}
 // Whether the seat after `seat` has no cards.
 bool nextSeatEmpty(const TGameRecord& r, int seat);
 // The last occupied slot of a sorted hand (its highest card), 0 for an empty hand.
 int highestSlot(const TGameRecord& r, int seat);
 
-constexpr bool isSeat(int seat) { return seat >= 1 && seat <= kSeats; }
-constexpr bool isSlot(int slot) { return slot >= 1 && slot <= kSlots; }
+constexpr bool isSeat(int seat) {
+    return seat >= 1 && seat <= kSeats;
+}
+constexpr bool isSlot(int slot) {
+    return slot >= 1 && slot <= kSlots;
+}
 
 } // namespace vantor

@@ -19,7 +19,8 @@ int previousSeatWithCards(const TGameRecord& r, int seat) {
 }
 
 void sayNameAgainBefore(const TGameRecord& r, TTableView& view, int seat) {
-    if (const int before = previousSeatWithCards(r, seat)) view.say(before, TSaying::Name, TBubble::Yellow);
+    if (const int before = previousSeatWithCards(r, seat))
+        view.say(before, TSaying::Name, TBubble::Yellow);
 }
 
 void clearTable(TGameRecord& r, TTableView& view) {
@@ -52,10 +53,9 @@ void handlePass(TGameRecord& r, TTableView& view, int passer) {
     const int m = r.trail.index;
     const int n = seatsWithCards(r);
     const bool successorEmpty = nextSeatEmpty(r, passer);
-    const bool cleared =
-        (m >= 3 && r.trail.at(m - 1) && r.trail.at(m - 2)) ||
-        ((n == 2 || n == 3) && m >= 2 && r.trail.at(m - 1) && successorEmpty) ||
-        (n == 2 && successorEmpty && nextSeatEmpty(r, nextSeat(passer)));
+    const bool cleared = (m >= 3 && r.trail.at(m - 1) && r.trail.at(m - 2)) ||
+                         ((n == 2 || n == 3) && m >= 2 && r.trail.at(m - 1) && successorEmpty) ||
+                         (n == 2 && successorEmpty && nextSeatEmpty(r, nextSeat(passer)));
     if (cleared) {
         clearTable(r, view);
     } else {
@@ -106,19 +106,27 @@ void nextTurn(TGameRecord& r, TTableView& view) {
 
 TSaying titleOf(int placeCode) {
     switch (placeCode) {
-    case pcVantor: return TSaying::Vantor;
-    case pcViceVantor: return TSaying::ViceVantor;
-    case pcMinister: return TSaying::Minister;
-    default: return TSaying::Citizen;
+    case pcVantor:
+        return TSaying::Vantor;
+    case pcViceVantor:
+        return TSaying::ViceVantor;
+    case pcMinister:
+        return TSaying::Minister;
+    default:
+        return TSaying::Citizen;
     }
 }
 
 TBubble bubbleOf(int placeCode) {
     switch (placeCode) {
-    case pcVantor: return TBubble::Red;
-    case pcViceVantor: return TBubble::Blue;
-    case pcMinister: return TBubble::Fiolet;
-    default: return TBubble::Green;
+    case pcVantor:
+        return TBubble::Red;
+    case pcViceVantor:
+        return TBubble::Blue;
+    case pcMinister:
+        return TBubble::Fiolet;
+    default:
+        return TBubble::Green;
     }
 }
 
@@ -153,7 +161,8 @@ void settleFinalPlaces(TGameRecord& r, TTableView& view, int mover) {
             const int code = pcViceVantor - k;
             r.placeCode[order[k]] = static_cast<std::uint8_t>(code);
         }
-        for (int k = 0; k < 3; ++k) view.say(order[k], titleOf(r.placeCode[order[k]]), bubbleOf(r.placeCode[order[k]]));
+        for (int k = 0; k < 3; ++k)
+            view.say(order[k], titleOf(r.placeCode[order[k]]), bubbleOf(r.placeCode[order[k]]));
     }
     for (int s = 1; s <= kSeats; ++s) {
         if (r.hand[s].count > 0) {
@@ -163,7 +172,8 @@ void settleFinalPlaces(TGameRecord& r, TTableView& view, int mover) {
     }
     for (int s = 1; s <= kSeats; ++s) {
         const int code = r.placeCode[s];
-        if (code >= pcCitizen && code <= pcVantor) r.previousPlaces[5 - code] = static_cast<std::uint8_t>(s);
+        if (code >= pcCitizen && code <= pcVantor)
+            r.previousPlaces[5 - code] = static_cast<std::uint8_t>(s);
     }
 }
 

@@ -9,7 +9,9 @@ namespace vantor {
 
 // Design units a lifted card moves: up for the local seat, down for the others.
 constexpr int kLiftUnits = 15;
-inline int liftFor(int seat) { return seat == kLocalSeat ? -kLiftUnits : kLiftUnits; }
+inline int liftFor(int seat) {
+    return seat == kLocalSeat ? -kLiftUnits : kLiftUnits;
+}
 
 // Plays the selection of `seat` (an empty selection is a pass), then runs the round flow:
 // going out, the end-of-round test with the final places and the scoring, or the next turn.

@@ -4,10 +4,14 @@ namespace vantor {
 
 int placePoints(int placeCode) {
     switch (placeCode) {
-    case pcVantor: return 9;
-    case pcViceVantor: return 6;
-    case pcMinister: return 3;
-    default: return 0;
+    case pcVantor:
+        return 9;
+    case pcViceVantor:
+        return 6;
+    case pcMinister:
+        return 3;
+    default:
+        return 0;
     }
 }
 
@@ -40,10 +44,16 @@ void scoreRound(TGameRecord& r, TTableView& view) {
     view.drawFrames();
 
     switch (r.placeCode[kLocalSeat]) {
-    case pcVantor: view.playCue("WKoGutX", false); break;
+    case pcVantor:
+        view.playCue("WKoGutX", false);
+        break;
     case pcViceVantor:
-    case pcMinister: view.playCue("WNichya", false); break;
-    default: view.playCue("WKoBadX", false); break;
+    case pcMinister:
+        view.playCue("WNichya", false);
+        break;
+    default:
+        view.playCue("WKoBadX", false);
+        break;
     }
 
     r.GameResult = gameResultOf(r);

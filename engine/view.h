@@ -18,7 +18,17 @@ enum class TSaying { Name, NameAndPoints, Go, Pass, Vantor, ViceVantor, Minister
 enum class TButtonCaption { ToBegin, Ok, Pass, NextRound, ExitToMenu };
 
 // The messages a move or an exchange step sends to the other copies or to the service.
-enum class TOutgoing { Deal, Begin, Play, Exchange1, Exchange2, Exchange3, Exchange4, Exchange5, Next };
+enum class TOutgoing {
+    Deal,
+    Begin,
+    Play,
+    Exchange1,
+    Exchange2,
+    Exchange3,
+    Exchange4,
+    Exchange5,
+    Next
+};
 
 // One card in flight. Hand places are seat and slot with the hand's card count at the moment the
 // flight starts (the layout of a hand depends on it); table places are 1..4 with seat 0.

@@ -14,7 +14,8 @@ namespace vantor {
 bool ClickEffect(QWidget* window) {
     if (!window) return false;
     QImage strip;
-    if (!LoadPackPng("GTouch", "ZovCGraph1.dll", strip) || strip.width() < 3000 || strip.height() < 100)
+    if (!LoadPackPng("GTouch", "ZovCGraph1.dll", strip) || strip.width() < 3000 ||
+        strip.height() < 100)
         return false;
     if (instantMode()) return true;
     const QPoint at = window->mapFromGlobal(QCursor::pos());

@@ -13,8 +13,8 @@
 namespace vantor {
 
 QCursor programCursor(TCursorKind kind) {
-    static const Qt::CursorShape system[] = {Qt::ArrowCursor, Qt::PointingHandCursor, Qt::WaitCursor,
-                                             Qt::IBeamCursor};
+    static const Qt::CursorShape system[] = {Qt::ArrowCursor, Qt::PointingHandCursor,
+                                             Qt::WaitCursor, Qt::IBeamCursor};
     static const char* names[] = {"CURARROW", "CURHAND", "CURWAIT", "CUREDIT"};
     const int k = static_cast<int>(kind);
     if (!Settings.OwnCursor) return QCursor(system[k]);

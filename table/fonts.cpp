@@ -4,7 +4,6 @@
 #include "settings/settings.h"
 
 #include <QStringList>
-
 #include <algorithm>
 
 namespace vantor {

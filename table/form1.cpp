@@ -1,4 +1,3 @@
-#include "table/qtext.h"
 #include "table/form1.h"
 
 #include "assets/builtin_pictures.h"
@@ -27,10 +26,11 @@
 #include "table/form_history.h"
 #include "table/form_options.h"
 #include "table/form_password.h"
+#include "table/form_speed.h"
 #include "table/form_top_ten.h"
 #include "table/form_wait.h"
-#include "table/form_speed.h"
 #include "table/picture_control.h"
+#include "table/qtext.h"
 #include "table/zov_cards_button.h"
 
 #include <QApplication>
@@ -41,7 +41,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
-
 #include <cstdlib>
 
 namespace vantor {
@@ -52,9 +51,7 @@ bool instantMode() {
     return v && *v && *v != '0';
 }
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     registerFontSubstitutes();
@@ -82,8 +79,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     PopupMenu = new QMenu(this);
     QuitAction = PopupMenu->addAction(qw(words::ExitToMenu), this, [this] { QuitClick(); });
-    GenCountAction = PopupMenu->addAction(qw(words::GeneralScore), this, [this] { GenCountClick(); });
-    ChangeNameAction = PopupMenu->addAction(qw(words::ToChangeAName), this, [this] { ChangeNameClick(); });
+    GenCountAction =
+        PopupMenu->addAction(qw(words::GeneralScore), this, [this] { GenCountClick(); });
+    ChangeNameAction =
+        PopupMenu->addAction(qw(words::ToChangeAName), this, [this] { ChangeNameClick(); });
     PopupMenu->addAction(qw(words::Speed), this, [this] { MSpeedClick(); });
     for (QAction* a : {QuitAction, GenCountAction, ChangeNameAction}) a->setEnabled(false);
     Pictures.setNoticeParent(this);
@@ -171,9 +170,9 @@ void TForm1::hideTable() {
 }
 
 void TForm1::hideMenu() {
-    for (QWidget* w : std::initializer_list<QWidget*>{ImTitle, ImCaption, ImElite, ImClock1, Button6, Button9,
-                                                      Button10, Button11, BMode, BHistory, Panel4,
-                                                      RxGIFAn[0], RxGIFAn[1], ImageSv[0], ImageSv[1]})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ImTitle, ImCaption, ImElite, ImClock1, Button6, Button9, Button10, Button11, BMode,
+             BHistory, Panel4, RxGIFAn[0], RxGIFAn[1], ImageSv[0], ImageSv[1]})
         w->hide();
     for (int i = 1; i <= 5; ++i) MemberButtons[i]->hide();
 }
@@ -232,7 +231,8 @@ void TForm1::LeaveOpeningScreen() {
 
 void TForm1::ApplyWindowSize() {
     QSize screen(1920, 1080);
-    if (const QScreen* sc = QGuiApplication::primaryScreen()) screen = sc->availableGeometry().size();
+    if (const QScreen* sc = QGuiApplication::primaryScreen())
+        screen = sc->availableGeometry().size();
     const int size = Settings.WindowSize >= 1 && Settings.WindowSize <= 5 ? Settings.WindowSize : 1;
     const TSize client = clientSizeOf(size, {screen.width(), screen.height() - 40});
     Scale = scaleOf(size, client);
@@ -264,8 +264,10 @@ void TForm1::drawBackgroundUnder(QImage& image, const QRect& where) {
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (OpeningScreen) {
-        if (!fOpening.isNull()) p.drawImage(0, 0, fOpening);
-        else p.fillRect(rect(), Qt::black);
+        if (!fOpening.isNull())
+            p.drawImage(0, 0, fOpening);
+        else
+            p.fillRect(rect(), Qt::black);
         return;
     }
     if (!fBackground.isNull()) p.drawImage(0, 0, fBackground);
@@ -431,13 +433,21 @@ void TForm1::HandClick(int seat, int x, bool rightButton) {
     if (seat != kLocalSeat || R.RoundPhase != 2) return;
     TClickResult result = TClickResult::Ignored;
     switch (R.turn) {
-    case kLocalSeat: result = clickToPlay(R, slot); break;
-    case tsVantorChoosing: result = clickVantorGift(R, slot); break;
-    case tsViceChoosing: result = clickViceGift(R, slot); break;
-    default: return;
+    case kLocalSeat:
+        result = clickToPlay(R, slot);
+        break;
+    case tsVantorChoosing:
+        result = clickVantorGift(R, slot);
+        break;
+    case tsViceChoosing:
+        result = clickViceGift(R, slot);
+        break;
+    default:
+        return;
     }
     if (const char* cue = clickCue(result)) playCue(cue, false);
-    if (Settings.SaluteCards && (result == TClickResult::Selected || result == TClickResult::Deselected))
+    if (Settings.SaluteCards &&
+        (result == TClickResult::Selected || result == TClickResult::Deselected))
         ClickEffect(this);
     DrawHand(kLocalSeat, true);
     updateHandCursor(x);
@@ -495,11 +505,13 @@ void TForm1::QuitClick() {
 }
 
 void TForm1::Button9Click() {
-    ShowTopTen(Home, Settings.LanGame, [this](std::string_view cue) { playCue(cue, false); }, this);
+    ShowTopTen(
+        Home, Settings.LanGame, [this](std::string_view cue) { playCue(cue, false); }, this);
 }
 
 void TForm1::BHistoryClick() {
-    ShowHistory(Home, [this](std::string_view cue) { playCue(cue, false); }, this);
+    ShowHistory(
+        Home, [this](std::string_view cue) { playCue(cue, false); }, this);
 }
 
 void TForm1::Button10Click() {
@@ -548,8 +560,9 @@ void TForm1::GenCountClick() {
     input.initialScore = R.CarriedScore;
     input.result = R.GameResult;
     input.initialRating = Player.rating;
-    ShowGameInformation(input, qs(R.seatName[kLocalSeat]), TAccountLamp::None,
-                        [this](std::string_view cue) { playCue(cue, false); }, this);
+    ShowGameInformation(
+        input, qs(R.seatName[kLocalSeat]), TAccountLamp::None,
+        [this](std::string_view cue) { playCue(cue, false); }, this);
 }
 
 void TForm1::ChangeNameClick() {
@@ -590,8 +603,12 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 // ---------------------------------------------------------------- the engine's view
 
-void TForm1::drawHand(int seat) { DrawHand(seat, R.faceUp[seat] || lanHandsRevealed()); }
-void TForm1::drawTable() { DrawTable(); }
+void TForm1::drawHand(int seat) {
+    DrawHand(seat, R.faceUp[seat] || lanHandsRevealed());
+}
+void TForm1::drawTable() {
+    DrawTable();
+}
 
 void TForm1::say(int seat, TSaying saying, TBubble bubble) {
     static constexpr char colours[] = {'y', 'r', 'b', 'o', 'g'};
@@ -600,20 +617,29 @@ void TForm1::say(int seat, TSaying saying, TBubble bubble) {
 
 QString TForm1::sayingText(int seat, TSaying saying) const {
     switch (saying) {
-    case TSaying::Name: return qs(R.seatName[seat]);
+    case TSaying::Name:
+        return qs(R.seatName[seat]);
     case TSaying::NameAndPoints:
         return qs(R.seatName[seat]) + ": " + QString::number(R.GamePoints[seat]);
-    case TSaying::Go: return qw(words::IGo);
-    case TSaying::Pass: return qw(words::Pass);
-    case TSaying::Vantor: return qw(words::Vantor);
-    case TSaying::ViceVantor: return qw(words::ViceVantor);
-    case TSaying::Minister: return qw(words::Minister);
-    case TSaying::Citizen: return qw(words::Citizen);
+    case TSaying::Go:
+        return qw(words::IGo);
+    case TSaying::Pass:
+        return qw(words::Pass);
+    case TSaying::Vantor:
+        return qw(words::Vantor);
+    case TSaying::ViceVantor:
+        return qw(words::ViceVantor);
+    case TSaying::Minister:
+        return qw(words::Minister);
+    case TSaying::Citizen:
+        return qw(words::Citizen);
     }
     return {};
 }
 
-void TForm1::pointTurn(int seat) { PointTurn(seat); }
+void TForm1::pointTurn(int seat) {
+    PointTurn(seat);
+}
 
 void TForm1::flyCard(const TFlight& f) {
     if (!f.always && !Settings.FlyCardsOn) return;
@@ -628,7 +654,8 @@ void TForm1::flyCard(const TFlight& f) {
             from = cardPlaceInHand(f.fromSeat, f.fromSlot, f.fromCount);
             from.setY(hand.top());
         } else {
-            from = QPoint(static_cast<int>(hand.left() + hand.width() / 2.0 - Card.width / 2.0), hand.top());
+            from = QPoint(static_cast<int>(hand.left() + hand.width() / 2.0 - Card.width / 2.0),
+                          hand.top());
         }
     } else {
         from = cardPlaceInHand(f.fromSeat, f.fromSlot, f.fromCount);
@@ -646,7 +673,9 @@ QPoint TForm1::cardPlaceInHand(int seat, int slot, int count) const {
     const QRect hand = ImageCards[seat]->geometry();
     const auto left = LayoutHandX(hand.width(), count, Card.width);
     const int s = slot >= 1 && slot <= 36 ? slot : 1;
-    return {hand.left() + left[s], hand.top() + handBaseTop(Scale, seat) + R.lift[seat][std::min(s, kSlots)] * Scale.ScaleK(15) / kLiftUnits};
+    return {hand.left() + left[s],
+            hand.top() + handBaseTop(Scale, seat) +
+                R.lift[seat][std::min(s, kSlots)] * Scale.ScaleK(15) / kLiftUnits};
 }
 
 void TForm1::playCue(std::string_view name, bool wait) {
@@ -664,22 +693,36 @@ void TForm1::pause(int milliseconds) {
     if (ticking) Timer1->start();
 }
 
-void TForm1::beep() { QApplication::beep(); }
+void TForm1::beep() {
+    QApplication::beep();
+}
 
 void TForm1::setButton(int which, TButtonCaption caption, bool enabled) {
     TZovCardsButton* b = which == 7 ? Button7 : Button8;
     switch (caption) {
-    case TButtonCaption::ToBegin: b->setText(qw(words::ToBegin)); break;
-    case TButtonCaption::Ok: b->setText("Ok"); break; // this caption is not translated
-    case TButtonCaption::Pass: b->setText(qw(words::Pass)); break;
-    case TButtonCaption::NextRound: b->setText(qw(words::NextRound)); break;
-    case TButtonCaption::ExitToMenu: b->setText(qw(words::ExitToMenu)); break;
+    case TButtonCaption::ToBegin:
+        b->setText(qw(words::ToBegin));
+        break;
+    case TButtonCaption::Ok:
+        b->setText("Ok");
+        break; // this caption is not translated
+    case TButtonCaption::Pass:
+        b->setText(qw(words::Pass));
+        break;
+    case TButtonCaption::NextRound:
+        b->setText(qw(words::NextRound));
+        break;
+    case TButtonCaption::ExitToMenu:
+        b->setText(qw(words::ExitToMenu));
+        break;
     }
     b->setEnabled(enabled);
     b->show();
 }
 
-void TForm1::enableButton(int which, bool enabled) { (which == 7 ? Button7 : Button8)->setEnabled(enabled); }
+void TForm1::enableButton(int which, bool enabled) {
+    (which == 7 ? Button7 : Button8)->setEnabled(enabled);
+}
 
 void TForm1::showPoints(int seat) {
     fPointsHint[seat] = "$: " + QString::number(R.GamePoints[seat]);

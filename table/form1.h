@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -58,18 +57,18 @@ public:
     void MemberClick(int slot); // Button1..Button5
     void Button6Click();        // New Player
     void BModeClick();
-    void Button11Click();       // Exit
+    void Button11Click(); // Exit
 
     // ---- the table ----
     void NewGame();
     void Button7Click();
     void Button8Click();
-    void QuitClick();           // pop-up "Exit to menu"
+    void QuitClick(); // pop-up "Exit to menu"
     void MSpeedClick();
-    void GenCountClick();       // pop-up "General score"
-    void ChangeNameClick();     // pop-up "To change a name"
-    void Button9Click();        // Top Ten
-    void Button10Click();       // Options
+    void GenCountClick();   // pop-up "General score"
+    void ChangeNameClick(); // pop-up "To change a name"
+    void Button9Click();    // Top Ten
+    void Button10Click();   // Options
     void BHistoryClick();
     // A left click on the local hand at x (hand image coordinates); a right click names a card.
     void HandClick(int seat, int x, bool rightButton);

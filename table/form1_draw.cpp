@@ -1,19 +1,18 @@
 // Drawing of the main window: the table elements, the cards, the bubbles, the pointers, the
 // panels, the card flight, the main menu and the opening screen.
-#include "table/qtext.h"
-#include "table/form1.h"
-
 #include "assets/builtin_pictures.h"
 #include "assets/picture_ops.h"
 #include "base/cp1251.h"
 #include "base/rounding.h"
+#include "engine/round.h"
 #include "i18n/lists.h"
 #include "i18n/words.h"
 #include "records/player.h"
-#include "engine/round.h"
 #include "settings/settings.h"
 #include "table/fonts.h"
+#include "table/form1.h"
 #include "table/picture_control.h"
+#include "table/qtext.h"
 #include "table/zov_cards_button.h"
 
 #include <QDateTime>
@@ -24,7 +23,9 @@
 
 namespace vantor {
 namespace {
-QRect qrect(const TRect& r) { return {r.left, r.top, r.width, r.height}; }
+QRect qrect(const TRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
 
 void shadowText(QPainter& p, const QRect& r, int flags, const QString& text, const QColor& c) {
     p.setPen(QColor(c.red() / 2, c.green() / 2, c.blue() / 2));
@@ -80,7 +81,9 @@ void TForm1::LayoutTable() {
     ImageKon->setGeometryAndBuffer(qrect(roundPanelRect(Scale)));
     Button7->setGeometry(qrect(button7Rect(Scale)));
     Button8->setGeometry(qrect(button8Rect(Scale)));
-    const QFont decor = slotFontPx("decor", static_cast<int>(roundHalfEven(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9))));
+    const QFont decor = slotFontPx(
+        "decor",
+        static_cast<int>(roundHalfEven(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9))));
     Button7->setFont(decor);
     QFont bold = decor;
     bold.setBold(true);
@@ -114,7 +117,8 @@ void TForm1::DrawHand(int seat, bool open) {
             if (R.hint[seat][i] == 'b') {
                 QPainter p(&image->buffer());
                 p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-                p.fillRect(QRect(HandLeft[seat][i], y, Card.width, Card.height), QColor(0, 0, 0, 110));
+                p.fillRect(QRect(HandLeft[seat][i], y, Card.width, Card.height),
+                           QColor(0, 0, 0, 110));
             }
         } else {
             DrawCardBack(image->buffer(), HandLeft[seat][i], y);
@@ -130,9 +134,11 @@ void TForm1::DrawTable() {
     // The beaten group lies under the current one, a little lower and to the right.
     const int dx = Scale.ScaleK(12), dy = Scale.ScaleK(40);
     for (int k = 1; k <= 4; ++k)
-        if (!R.previous.code[k].isEmpty()) DrawCard(image->buffer(), tablePlaceX(Scale, k) + dx, dy, R.previous.code[k]);
+        if (!R.previous.code[k].isEmpty())
+            DrawCard(image->buffer(), tablePlaceX(Scale, k) + dx, dy, R.previous.code[k]);
     for (int k = 1; k <= 4; ++k)
-        if (!R.current.code[k].isEmpty()) DrawCard(image->buffer(), tablePlaceX(Scale, k), 0, R.current.code[k]);
+        if (!R.current.code[k].isEmpty())
+            DrawCard(image->buffer(), tablePlaceX(Scale, k), 0, R.current.code[k]);
     image->showBuffer(true);
 }
 
@@ -147,11 +153,21 @@ void TForm1::Say(int seat, const QString& text, char colour) {
     }
     QString name;
     switch (colour) {
-    case 'b': name = "SPBlue"; break;
-    case 'g': name = "SPGreen"; break;
-    case 'r': name = "SPRed"; break;
-    case 'o': name = "SPFiolet"; break;
-    default: name = "SPYellow"; break;
+    case 'b':
+        name = "SPBlue";
+        break;
+    case 'g':
+        name = "SPGreen";
+        break;
+    case 'r':
+        name = "SPRed";
+        break;
+    case 'o':
+        name = "SPFiolet";
+        break;
+    default:
+        name = "SPYellow";
+        break;
     }
     if (Settings.WindowSize != 1) name += "B";
     QPainter p(&image->buffer());
@@ -208,34 +224,38 @@ void TForm1::DrawRoundPanel() {
     p.setFont(slotFontPx("decor", Scale.ScaleK(26)));
     p.setPen(Qt::blue);
     p.drawText(QRect(0, Scale.ScaleK(15), image->width(), image->height() - Scale.ScaleK(15)),
-               Qt::AlignHCenter | Qt::AlignTop, qw(words::RoundLabel) + " " + QString::number(R.RoundNumber));
+               Qt::AlignHCenter | Qt::AlignTop,
+               qw(words::RoundLabel) + " " + QString::number(R.RoundNumber));
     p.end();
     image->showBuffer(true);
     const int inCycle = R.GameNumber % 20 == 0 ? 20 : R.GameNumber % 20;
-    image->setToolTip("<b>" + qw(words::CurrentGame) + "</b><br>" + qw(words::GeneralNumberOfGame) + " " +
-                      QString::number(R.GameNumber) + "<br>" + qw(words::NumberOfRoundInCycle) + " " +
-                      QString::number(inCycle) + " / 20");
+    image->setToolTip("<b>" + qw(words::CurrentGame) + "</b><br>" + qw(words::GeneralNumberOfGame) +
+                      " " + QString::number(R.GameNumber) + "<br>" +
+                      qw(words::NumberOfRoundInCycle) + " " + QString::number(inCycle) + " / 20");
 }
 
 void TForm1::DrawResultPanel() {
     // The result of the game in the centre of the window, on the table image made a panel.
     TPictureControl* image = ImageStol;
     const int w = Scale.ScaleK(298), h = Scale.ScaleK(194);
-    image->setGeometryAndBuffer(QRect(width() / 2 - Scale.ScaleK(150), height() / 2 - Scale.ScaleK(98), w, h));
+    image->setGeometryAndBuffer(
+        QRect(width() / 2 - Scale.ScaleK(150), height() / 2 - Scale.ScaleK(98), w, h));
     drawBackgroundUnder(image->buffer(), image->geometry());
     QPainter p(&image->buffer());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(w / 2 - Scale.ScaleK(149), Scale.ScaleK(1), Scale.ScaleK(298), Scale.ScaleK(193)),
-                builtinPicture("GFrameSuper"));
+    p.drawImage(
+        QRect(w / 2 - Scale.ScaleK(149), Scale.ScaleK(1), Scale.ScaleK(298), Scale.ScaleK(193)),
+        builtinPicture("GFrameSuper"));
     p.setFont(slotFontPx("decor", Scale.ScaleK(28)));
-    const QString verdict = R.GameResult >= 1 ? qw(words::YouHaveWon)
+    const QString verdict = R.GameResult >= 1  ? qw(words::YouHaveWon)
                             : R.GameResult < 0 ? qw(words::YouHaveLost)
                                                : qw(words::DeadHeat);
     const QRect band(Scale.ScaleK(40), 0, w - 2 * Scale.ScaleK(40), h);
     const QFontMetrics fm(p.font());
-    shadowText(p, QRect(band.left(), Scale.ScaleK(67), band.width(), fm.height()), Qt::AlignHCenter, verdict, Qt::red);
-    shadowText(p, QRect(band.left(), Scale.ScaleK(107), band.width(), fm.height()), Qt::AlignHCenter,
-               qw(words::ResultLabel) + QString::number(R.GameResult), Qt::red);
+    shadowText(p, QRect(band.left(), Scale.ScaleK(67), band.width(), fm.height()), Qt::AlignHCenter,
+               verdict, Qt::red);
+    shadowText(p, QRect(band.left(), Scale.ScaleK(107), band.width(), fm.height()),
+               Qt::AlignHCenter, qw(words::ResultLabel) + QString::number(R.GameResult), Qt::red);
     p.end();
     image->showBuffer(true);
     image->raise();
@@ -243,14 +263,16 @@ void TForm1::DrawResultPanel() {
 
 // ---------------------------------------------------------------- the flight
 
-void TForm1::FlyCard(int x0, int y0, int x1, int y1, const TCardCode& code, bool faceUp, bool restoreAtEnd) {
+void TForm1::FlyCard(int x0, int y0, int x1, int y1, const TCardCode& code, bool faceUp,
+                     bool restoreAtEnd) {
     if (instantMode()) return;
     const auto path = flightPath({x0, y0}, {x1, y1});
     if (path.empty()) return;
     // A frozen picture of the window, and the card drawn over it one step at a time on a layer
     // that covers the window.
     const QImage frozen = grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage card(Card.width + (Card.mode == 1 ? 2 : 0), Card.height, QImage::Format_ARGB32_Premultiplied);
+    QImage card(Card.width + (Card.mode == 1 ? 2 : 0), Card.height,
+                QImage::Format_ARGB32_Premultiplied);
     card.fill(Qt::transparent);
     if (faceUp) {
         DrawCard(card, 0, 0, code);
@@ -273,11 +295,13 @@ void TForm1::FlyCard(int x0, int y0, int x1, int y1, const TCardCode& code, bool
             p.drawImage(QRect(previous, card.size()), frozen, QRect(previous, card.size()));
             p.drawImage(pt.x, pt.y, card);
         }
-        const QRect dirty = QRect(QPoint(std::min(previous.x(), pt.x) - 2, std::min(previous.y(), pt.y) - 2),
-                                  card.size() + QSize(4, 4));
+        const QRect dirty =
+            QRect(QPoint(std::min(previous.x(), pt.x) - 2, std::min(previous.y(), pt.y) - 2),
+                  card.size() + QSize(4, 4));
         if (!(Settings.Speed == 6 && step == 1)) layer.repaint(dirty);
         previous = QPoint(pt.x, pt.y);
-        if (const int wait = flightWait(Settings.Speed, step)) QThread::msleep(static_cast<unsigned long>(wait));
+        if (const int wait = flightWait(Settings.Speed, step))
+            QThread::msleep(static_cast<unsigned long>(wait));
     }
     if (restoreAtEnd) layer.hide();
 }
@@ -311,11 +335,15 @@ void TForm1::ShowMainMenu() {
     const double kx = Scale.kx, ky = Scale.ky;
     auto r = [](double v) { return static_cast<int>(roundHalfEven(v)); };
     const int h = r(30 * Scale.k);
-    ImTitle->setGeometryAndBuffer(QRect(r(230 * kx), r(90 * ky) - Scale.ScaleK(5), r(300 * kx), 3 * h));
-    ImCaption->setGeometryAndBuffer(QRect(Scale.ScaleX(180, 400), Scale.ScaleY(12, 70), Scale.ScaleK(400), Scale.ScaleK(70)));
-    ImElite->setGeometryAndBuffer(QRect(Scale.ScaleX(205, 350), Scale.ScaleY(183, 40), Scale.ScaleK(350), Scale.ScaleK(40)));
+    ImTitle->setGeometryAndBuffer(
+        QRect(r(230 * kx), r(90 * ky) - Scale.ScaleK(5), r(300 * kx), 3 * h));
+    ImCaption->setGeometryAndBuffer(
+        QRect(Scale.ScaleX(180, 400), Scale.ScaleY(12, 70), Scale.ScaleK(400), Scale.ScaleK(70)));
+    ImElite->setGeometryAndBuffer(
+        QRect(Scale.ScaleX(205, 350), Scale.ScaleY(183, 40), Scale.ScaleK(350), Scale.ScaleK(40)));
     Panel4->setGeometry(r(180 * kx), r(265 * ky) - h - Scale.ScaleK(10), r(400 * kx), h);
-    for (int i = 1; i <= 5; ++i) MemberButtons[i]->setGeometry(r(180 * kx), r(265 * ky) + (i - 1) * h, r(400 * kx), h);
+    for (int i = 1; i <= 5; ++i)
+        MemberButtons[i]->setGeometry(r(180 * kx), r(265 * ky) + (i - 1) * h, r(400 * kx), h);
     Button6->setGeometry(r(280 * kx), r(265 * ky) + 5 * h + Scale.ScaleK(10), r(200 * kx), h);
     Button9->setGeometry(r(40 * kx), r(225 * ky), r(100 * kx), h);
     BHistory->setGeometry(r(40 * kx), r(255 * ky), r(100 * kx), h);
@@ -329,9 +357,11 @@ void TForm1::ShowMainMenu() {
     ImageSv[0]->setGeometryAndBuffer(QRect(r(60 * kx) + r((kx - 1) * 50), svTop, 100, 200));
     ImageSv[1]->setGeometryAndBuffer(QRect(r(600 * kx) + r((kx - 1) * 50), svTop, 100, 200));
 
-    const QFont decor = slotFontPx("decor", r(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9)));
+    const QFont decor =
+        slotFontPx("decor", r(20 * Scale.k * (Settings.WindowSize == 1 ? 1.0 : 0.9)));
     for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->setFont(decor);
-    const QFont fixed = Settings.WindowSize == 1 ? slotFontPx("fixed", 11) : slotFontPx("conew", r(Scale.k * 16), true);
+    const QFont fixed = Settings.WindowSize == 1 ? slotFontPx("fixed", 11)
+                                                 : slotFontPx("conew", r(Scale.k * 16), true);
     for (int i = 1; i <= 5; ++i) MemberButtons[i]->setFont(fixed);
     Panel4->setFont(fixed);
 
@@ -355,9 +385,9 @@ void TForm1::ShowMainMenu() {
     caption(ImElite, Settings.LanGame ? "Net__" : "Elite");
     fGifFrame = 0;
     fillClubList();
-    for (QWidget* w : std::initializer_list<QWidget*>{ImTitle, ImCaption, ImElite, Panel4, Button6, Button9,
-                                                      Button10, Button11, BMode, BHistory, RxGIFAn[0],
-                                                      RxGIFAn[1], ImageSv[0], ImageSv[1]})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ImTitle, ImCaption, ImElite, Panel4, Button6, Button9, Button10, Button11, BMode,
+             BHistory, RxGIFAn[0], RxGIFAn[1], ImageSv[0], ImageSv[1]})
         w->show();
     for (int i = 1; i <= 5; ++i) MemberButtons[i]->show();
     const bool clock = Settings.WindowSize == 4 || Settings.WindowSize == 5 ||
@@ -387,14 +417,16 @@ void TForm1::fillClubList() {
         const TMenuRows rows = readMenuRows(ClubOfMode(), view, width);
         for (int i = 1; i <= 5; ++i) MemberButtons[i]->setText(qs(cp1251ToUtf8(rows.members[i])));
     }
-    Panel4->setText(qs(Word(Settings.ClubListMode == 2 ? words::ClubListHeading[2] : words::ClubListHeading[1])));
+    Panel4->setText(qs(
+        Word(Settings.ClubListMode == 2 ? words::ClubListHeading[2] : words::ClubListHeading[1])));
 }
 
 void TForm1::AnimateMenu() {
     if (!MenuShown && OpeningScreen) return;
     // Candles: a drawn candlestick with three flames from the flame list.
-    static constexpr int phases[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0}, {2, 3, 4, 0, 1, 4},
-                                         {3, 4, 5, 5, 4, 1}, {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
+    static constexpr int phases[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
+                                         {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
+                                         {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
     const QList<QImage> flames = builtinImageList("ILFlames");
     static constexpr int spots[3][2] = {{16, 15}, {41, 1}, {66, 15}};
     for (int side = 0; side < 2; ++side) {
@@ -405,9 +437,9 @@ void TForm1::AnimateMenu() {
         const QColor brass(196, 160, 60), dark(120, 90, 30);
         p.setPen(QPen(dark, 1));
         p.setBrush(brass);
-        p.drawRoundedRect(QRect(44, 60, 12, 110), 4, 4);           // stem
-        p.drawRoundedRect(QRect(14, 50, 72, 10), 4, 4);            // arms
-        p.drawEllipse(QRect(25, 165, 50, 18));                     // foot
+        p.drawRoundedRect(QRect(44, 60, 12, 110), 4, 4); // stem
+        p.drawRoundedRect(QRect(14, 50, 72, 10), 4, 4);  // arms
+        p.drawEllipse(QRect(25, 165, 50, 18));           // foot
         p.setBrush(QColor(245, 240, 225));
         for (const auto& s : spots) p.drawRect(QRect(s[0] + 5, s[1] + 27, 10, 60 - (s[1] + 27)));
         for (int k = 0; k < 3 && !flames.isEmpty(); ++k) {
@@ -429,7 +461,8 @@ void TForm1::AnimateMenu() {
             const QList<QImage> frames = builtinAnimation(side == 0 ? "GifMenu1" : "GifMenu2");
             drawBackgroundUnder(gif->buffer(), gif->geometry());
             if (!frames.isEmpty()) {
-                const int frame = Settings.GifAnimationOn ? fGifFrame % frames.size() : (side == 0 ? 6 : 0) % frames.size();
+                const int frame = Settings.GifAnimationOn ? fGifFrame % frames.size()
+                                                          : (side == 0 ? 6 : 0) % frames.size();
                 QPainter(&gif->buffer()).drawImage(0, 0, frames[frame]);
             }
             gif->showBuffer(false);
@@ -479,9 +512,16 @@ void TForm1::DrawOpeningScreen() {
     p.drawImage(250, 270, logo);
     p.drawImage(445, 270, logo);
     // The game's name letter by letter, each in its own colour; the palette turns every ten ticks.
-    static const QColor palette[10] = {QColor(128, 0, 0), Qt::blue, Qt::yellow, QColor(0, 128, 0), Qt::red,
-                                       QColor(0, 0, 128), QColor(0xFF, 0x80, 0x40), Qt::cyan,
-                                       QColor(128, 0, 128), Qt::green};
+    static const QColor palette[10] = {QColor(128, 0, 0),
+                                       Qt::blue,
+                                       Qt::yellow,
+                                       QColor(0, 128, 0),
+                                       Qt::red,
+                                       QColor(0, 0, 128),
+                                       QColor(0xFF, 0x80, 0x40),
+                                       Qt::cyan,
+                                       QColor(128, 0, 128),
+                                       Qt::green};
     const QString name = qw(words::GameTitle).left(10);
     QFont title("Arial");
     title.setPixelSize(44);
@@ -502,10 +542,14 @@ void TForm1::DrawOpeningScreen() {
     for (int k = 0; k < 4 && k < pics.size(); ++k) {
         int d = (fTicks + k * perimeter / 4) % perimeter;
         QPoint pt;
-        if (d < w) pt = {155 + d, 68};
-        else if ((d -= w) < h) pt = {550, 68 + d};
-        else if ((d -= h) < w) pt = {550 - d, 362};
-        else pt = {155, 362 - (d - w)};
+        if (d < w)
+            pt = {155 + d, 68};
+        else if ((d -= w) < h)
+            pt = {550, 68 + d};
+        else if ((d -= h) < w)
+            pt = {550 - d, 362};
+        else
+            pt = {155, 362 - (d - w)};
         p.drawImage(pt, pics[k]);
     }
     p.end();

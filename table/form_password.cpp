@@ -1,4 +1,3 @@
-#include "table/qtext.h"
 #include "table/form_password.h"
 
 #include "base/cp1251.h"
@@ -10,6 +9,7 @@
 #include "table/fonts.h"
 #include "table/form_aux.h"
 #include "table/form_wait.h"
+#include "table/qtext.h"
 #include "table/zov_cards_button.h"
 
 #include <QBoxLayout>
@@ -30,15 +30,22 @@
 
 namespace vantor {
 namespace {
-std::string bytesOf(const QString& text) { return utf8ToCp1251(text.toStdString()); }
+std::string bytesOf(const QString& text) {
+    return utf8ToCp1251(text.toStdString());
+}
 
 QString checkText(PlayerCheck check) {
     switch (check) {
-    case PlayerCheck::IncorrectName: return qs(Word(words::IncorrectName));
-    case PlayerCheck::PasswordsDiffer: return qs(Word(words::PasswordsDoNotMatch));
-    case PlayerCheck::IncorrectPassword: return qs(Word(words::IncorrectPassword));
-    case PlayerCheck::FileProblem: return qs(Word(words::TheIncorrectFile));
-    default: return {};
+    case PlayerCheck::IncorrectName:
+        return qs(Word(words::IncorrectName));
+    case PlayerCheck::PasswordsDiffer:
+        return qs(Word(words::PasswordsDoNotMatch));
+    case PlayerCheck::IncorrectPassword:
+        return qs(Word(words::IncorrectPassword));
+    case PlayerCheck::FileProblem:
+        return qs(Word(words::TheIncorrectFile));
+    default:
+        return {};
     }
 }
 constexpr int kMaxOwnAddressFields = 6;
@@ -163,7 +170,8 @@ TFormPassword::TFormPassword(TMode mode, int slot, TClubFile& club, TCurrentPlay
 
     if (mode == TMode::Login) {
         const TClubRead read = readClubFile(club.path);
-        const std::string line = slot >= 1 && slot <= kMemberSlots ? read.lines[slot] : std::string();
+        const std::string line =
+            slot >= 1 && slot <= kMemberSlots ? read.lines[slot] : std::string();
         Edit1->setText(qs(cp1251ToUtf8(loginNameField(line))));
         Edit1->setEnabled(false);
         Edit3->setEnabled(false);

@@ -1,9 +1,9 @@
-#include "table/qtext.h"
 #include "table/form_speed.h"
 
 #include "i18n/words.h"
 #include "settings/settings.h"
 #include "table/fonts.h"
+#include "table/qtext.h"
 #include "table/zov_cards_button.h"
 
 #include <QGridLayout>

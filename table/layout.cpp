@@ -8,21 +8,33 @@
 
 namespace vantor {
 namespace {
-int rnd(double v) { return static_cast<int>(roundHalfEven(v)); }
+int rnd(double v) {
+    return static_cast<int>(roundHalfEven(v));
+}
 
 struct TDesignRect {
     int l, t, r, b;
 };
-constexpr TDesignRect kHands[5] = {{}, {30, 10, 220, 126}, {285, 10, 475, 126}, {540, 10, 730, 126}, {200, 375, 560, 491}};
-constexpr TDesignRect kBubbles[5] = {{}, {45, 130, 205, 150}, {300, 130, 460, 150}, {555, 130, 715, 150}, {300, 352, 460, 372}};
+constexpr TDesignRect kHands[5] = {
+    {}, {30, 10, 220, 126}, {285, 10, 475, 126}, {540, 10, 730, 126}, {200, 375, 560, 491}};
+constexpr TDesignRect kBubbles[5] = {
+    {}, {45, 130, 205, 150}, {300, 130, 460, 150}, {555, 130, 715, 150}, {300, 352, 460, 372}};
 constexpr int kPointers[5][2] = {{}, {15, 130}, {270, 130}, {530, 130}, {270, 342}};
 
-int seatIndex(int seat) { return seat >= 1 && seat <= 4 ? seat : 4; }
+int seatIndex(int seat) {
+    return seat >= 1 && seat <= 4 ? seat : 4;
+}
 } // namespace
 
-int TScale::ScaleK(double v) const { return rnd(v * k); }
-int TScale::ScaleX(double x, double w) const { return rnd(x * kx) + rnd((kx - k) * w / 2); }
-int TScale::ScaleY(double y, double h) const { return rnd(y * ky) + rnd((ky - k) * h / 2); }
+int TScale::ScaleK(double v) const {
+    return rnd(v * k);
+}
+int TScale::ScaleX(double x, double w) const {
+    return rnd(x * kx) + rnd((kx - k) * w / 2);
+}
+int TScale::ScaleY(double y, double h) const {
+    return rnd(y * ky) + rnd((ky - k) * h / 2);
+}
 
 TRect TScale::place(int l, int t, int r, int b) const {
     return {ScaleX(l, r - l), ScaleY(t, b - t), ScaleK(r - l), ScaleK(b - t)};
@@ -30,11 +42,16 @@ TRect TScale::place(int l, int t, int r, int b) const {
 
 TSize clientSizeOf(int windowSize, TSize fullScreenClient) {
     switch (windowSize) {
-    case 2: return fullScreenClient;
-    case 3: return {990, 650};
-    case 4: return {1290, 850};
-    case 5: return {1520, 1000};
-    default: return {kDesignWidth, kDesignHeight};
+    case 2:
+        return fullScreenClient;
+    case 3:
+        return {990, 650};
+    case 4:
+        return {1290, 850};
+    case 5:
+        return {1520, 1000};
+    default:
+        return {kDesignWidth, kDesignHeight};
     }
 }
 
@@ -47,10 +64,14 @@ TScale scaleOf(int windowSize, TSize fullScreenClient) {
         s.k = std::min(s.kx, s.ky);
         return s;
     }
-    case 3: return {1.3, 1.3, 1.3};
-    case 4: return {1.7, 1.7, 1.7};
-    case 5: return {2.0, 2.0, 2.0};
-    default: return {};
+    case 3:
+        return {1.3, 1.3, 1.3};
+    case 4:
+        return {1.7, 1.7, 1.7};
+    case 5:
+        return {2.0, 2.0, 2.0};
+    default:
+        return {};
     }
 }
 
@@ -90,10 +111,18 @@ TRect pointerRect(const TScale& s, int seat) {
     return {s.ScaleX(p[0], w), s.ScaleY(p[1], h), w, h};
 }
 
-TRect tableRect(const TScale& s) { return s.place(200, 200, 560, 350); }
-TRect roundPanelRect(const TScale& s) { return s.place(10, 220, 140, 280); }
-TRect memoRect(const TScale& s) { return s.place(10, 373, 140, 463); }
-TRect deckRect(const TScale& s) { return s.place(614, 180, 764, 330); }
+TRect tableRect(const TScale& s) {
+    return s.place(200, 200, 560, 350);
+}
+TRect roundPanelRect(const TScale& s) {
+    return s.place(10, 220, 140, 280);
+}
+TRect memoRect(const TScale& s) {
+    return s.place(10, 373, 140, 463);
+}
+TRect deckRect(const TScale& s) {
+    return s.place(614, 180, 764, 330);
+}
 
 TRect button7Rect(const TScale& s) {
     return {rnd(580 * s.kx), rnd(360 * s.ky), rnd(175 * s.kx), s.ScaleK(30)};
@@ -108,7 +137,9 @@ TRect moveClockRect(const TScale& s, int seat) {
     return {bubble.right() + s.ScaleK(10), bubble.top, bubble.height, bubble.height};
 }
 
-int handBaseTop(const TScale& s, int seat) { return seat == 4 ? s.ScaleK(15) : 0; }
+int handBaseTop(const TScale& s, int seat) {
+    return seat == 4 ? s.ScaleK(15) : 0;
+}
 
 int tablePlaceX(const TScale& s, int k) {
     static constexpr int ox[5] = {0, 0, 80, 160, 240};
@@ -161,11 +192,16 @@ std::vector<TPoint> flightPath(TPoint from, TPoint to) {
 
 int flightWait(int speed, int step) {
     switch (speed) {
-    case 1: return 2;
-    case 2: return 1;
-    case 3: return step % 2 == 0 ? 1 : 0;
-    case 4: return step % 3 == 0 ? 1 : 0;
-    default: return 0;
+    case 1:
+        return 2;
+    case 2:
+        return 1;
+    case 3:
+        return step % 2 == 0 ? 1 : 0;
+    case 4:
+        return step % 3 == 0 ? 1 : 0;
+    default:
+        return 0;
     }
 }
 

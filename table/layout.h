@@ -55,10 +55,10 @@ TCardSize cardSizeFor(double k, bool wideDeck);
 TRect handRect(const TScale& s, int seat, int cardHeight);
 TRect bubbleRect(const TScale& s, int seat);
 TRect pointerRect(const TScale& s, int seat);
-TRect tableRect(const TScale& s);       // ImageStol
-TRect roundPanelRect(const TScale& s);  // ImageKon
-TRect memoRect(const TScale& s);        // ImageMemo
-TRect deckRect(const TScale& s);        // ImageKoloda
+TRect tableRect(const TScale& s);      // ImageStol
+TRect roundPanelRect(const TScale& s); // ImageKon
+TRect memoRect(const TScale& s);       // ImageMemo
+TRect deckRect(const TScale& s);       // ImageKoloda
 TRect button7Rect(const TScale& s);
 TRect button8Rect(const TScale& s);
 TRect moveClockRect(const TScale& s, int seat);

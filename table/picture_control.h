@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QWidget>
-
 #include <functional>
 
 namespace vantor {

@@ -4,7 +4,6 @@
 #include "i18n/word.h"
 
 #include <QString>
-
 #include <string_view>
 
 namespace vantor {
@@ -14,6 +13,8 @@ inline QString qs(std::string_view utf8) {
 }
 
 // A word-table entry in the current language.
-inline QString qw(const WordEntry& entry) { return qs(Word(entry)); }
+inline QString qw(const WordEntry& entry) {
+    return qs(Word(entry));
+}
 
 } // namespace vantor

@@ -1,8 +1,7 @@
 // The main program of every test: tests run without a display and without waiting, whatever
 // starts them (ctest, a shell, a debugger).
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);

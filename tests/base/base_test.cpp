@@ -3,9 +3,8 @@
 #include "base/paths.h"
 #include "base/rounding.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace vantor {
 namespace {
@@ -30,8 +29,10 @@ TEST(Cp1251, EveryAssignedByteRoundTrips) {
 }
 
 TEST(Cp1251, MissingCharactersAndBrokenUtf8AreReplaced) {
-    EXPECT_EQ(utf8ToCp1251("a\xE4\xB8\xAD" "b"), "a?b");  // a CJK character
-    EXPECT_EQ(utf8ToCp1251("x\xC3"), "x?");               // cut-off sequence
+    EXPECT_EQ(utf8ToCp1251("a\xE4\xB8\xAD"
+                           "b"),
+              "a?b");                       // a CJK character
+    EXPECT_EQ(utf8ToCp1251("x\xC3"), "x?"); // cut-off sequence
     EXPECT_EQ(utf8ToCp1251("\xFF\xFE", '_'), "__");
 }
 
@@ -45,10 +46,19 @@ TEST(Fields, PaddingAndAlignment) {
 }
 
 TEST(Fields, IntegerParsingRejectsAnythingButANumber) {
-    struct Case { const char* text; std::optional<std::int64_t> value; };
+    struct Case {
+        const char* text;
+        std::optional<std::int64_t> value;
+    };
     const Case cases[] = {
-        {"  42 ", 42}, {"-17", -17}, {"+5", 5}, {"", std::nullopt}, {"4 2", std::nullopt},
-        {"12a", std::nullopt}, {"99999999999999999999", std::nullopt}, {"-", std::nullopt},
+        {"  42 ", 42},
+        {"-17", -17},
+        {"+5", 5},
+        {"", std::nullopt},
+        {"4 2", std::nullopt},
+        {"12a", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"-", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(parseInteger(c.text), c.value) << c.text;
 }
@@ -61,9 +71,12 @@ TEST(Fields, FieldAtNeverReadsPastTheLine) {
 }
 
 TEST(Rounding, HalvesGoToEven) {
-    struct Case { double value; std::int64_t rounded; };
-    const Case cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2},
-                          {2.5001, 3}, {-2.6, -3}, {7.0, 7}};
+    struct Case {
+        double value;
+        std::int64_t rounded;
+    };
+    const Case cases[] = {{0.5, 0},    {1.5, 2},    {2.5, 2},   {-0.5, 0}, {-1.5, -2},
+                          {2.4999, 2}, {2.5001, 3}, {-2.6, -3}, {7.0, 7}};
     for (const auto& c : cases) EXPECT_EQ(roundHalfEven(c.value), c.rounded) << c.value;
 }
 
@@ -71,7 +84,8 @@ TEST(Paths, HomeFolderFromEnvironmentAndSharedFolderAboveIt) {
     ::setenv("VANTOR_HOME", "/tmp/vantor-test/home", 1);
     EXPECT_EQ(homeFolder(), std::filesystem::path("/tmp/vantor-test/home"));
     EXPECT_EQ(sharedFolder(), std::filesystem::path("/tmp/vantor-test"));
-    EXPECT_EQ(resolveProgramPath("..\\ZovUser.zov"), std::filesystem::path("/tmp/vantor-test/ZovUser.zov"));
+    EXPECT_EQ(resolveProgramPath("..\\ZovUser.zov"),
+              std::filesystem::path("/tmp/vantor-test/ZovUser.zov"));
     EXPECT_EQ(resolveProgramPath("History\\Vantor01.his"),
               std::filesystem::path("/tmp/vantor-test/home/History/Vantor01.his"));
     ::unsetenv("VANTOR_HOME");

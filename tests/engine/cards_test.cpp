@@ -3,7 +3,6 @@
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace vantor {
@@ -11,12 +10,17 @@ namespace {
 using namespace test;
 
 TEST(Cards, RankBytesGiveTheirValues) {
-    struct Case { const char* code; int value; };
-    const Case cases[] = {
-        {"3\xF7", 1}, {"9\xEF", 7}, {"1\xE1", 8}, {"\xC2\xEA", 9}, {"\xC4\xF7", 10},
-        {"\xCA\xF7", 11}, {"\xD2\xEF", 12}, {"2\xE1", 13}, {"j2", 14}, {"j3", 14}, {"##", 99},
+    struct Case {
+        const char* code;
+        int value;
     };
-    for (const auto& c : cases) EXPECT_EQ(cardValue(TCardCode::fromBytes(c.code)), c.value) << c.code;
+    const Case cases[] = {
+        {"3\xF7", 1},     {"9\xEF", 7},     {"1\xE1", 8},     {"\xC2\xEA", 9},
+        {"\xC4\xF7", 10}, {"\xCA\xF7", 11}, {"\xD2\xEF", 12}, {"2\xE1", 13},
+        {"j2", 14},       {"j3", 14},       {"##", 99},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cardValue(TCardCode::fromBytes(c.code)), c.value) << c.code;
 }
 
 TEST(Cards, DeckNumbersMapToEveryCardOnce) {
@@ -27,10 +31,10 @@ TEST(Cards, DeckNumbersMapToEveryCardOnce) {
         codes.insert(c.bytes());
     }
     EXPECT_EQ(codes.size(), 54u);
-    EXPECT_EQ(cardOfNumber(1).bytes(), "2\xF7");       // 2 of hearts
-    EXPECT_EQ(cardOfNumber(8).bytes(), "3\xEF");       // 3 of spades
-    EXPECT_EQ(cardOfNumber(33).bytes(), "1\xF7");      // 10 of hearts
-    EXPECT_EQ(cardOfNumber(52).bytes(), "\xD2\xEF");   // ace of spades
+    EXPECT_EQ(cardOfNumber(1).bytes(), "2\xF7");     // 2 of hearts
+    EXPECT_EQ(cardOfNumber(8).bytes(), "3\xEF");     // 3 of spades
+    EXPECT_EQ(cardOfNumber(33).bytes(), "1\xF7");    // 10 of hearts
+    EXPECT_EQ(cardOfNumber(52).bytes(), "\xD2\xEF"); // ace of spades
     EXPECT_EQ(cardOfNumber(53).bytes(), "j2");
     EXPECT_EQ(cardOfNumber(54).bytes(), "j3");
     EXPECT_TRUE(cardOfNumber(0).isEmpty());

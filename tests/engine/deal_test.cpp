@@ -2,7 +2,6 @@
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 
@@ -80,8 +79,8 @@ TEST(Jokers, HolesTakeTheCardsOf54Then53) {
     swapDeck(r, 5, 53);  // joker j2 now at 5, card 5 at 53
     swapDeck(r, 40, 54); // joker j3 now at 40, card 40 at 54
     removeJokers(r);
-    EXPECT_EQ(r.deckCode[5], cardOfNumber(40));  // from position 54
-    EXPECT_EQ(r.deckCode[40], cardOfNumber(5));  // from position 53
+    EXPECT_EQ(r.deckCode[5], cardOfNumber(40)); // from position 54
+    EXPECT_EQ(r.deckCode[40], cardOfNumber(5)); // from position 53
     std::set<std::string> dealt;
     for (int i = 1; i <= 52; ++i) {
         EXPECT_FALSE(r.deckCode[i].isJoker());
@@ -102,7 +101,10 @@ TEST(Jokers, OneJokerAtTheEnd) {
 }
 
 TEST(Distribution, ComputerTableHandSizes) {
-    struct Case { bool noJokers; std::array<int, 4> counts; };
+    struct Case {
+        bool noJokers;
+        std::array<int, 4> counts;
+    };
     const Case cases[] = {{false, {14, 13, 14, 13}}, {true, {13, 13, 13, 13}}};
     for (const auto& c : cases) {
         TGameRecord r;
@@ -128,18 +130,21 @@ TEST(Distribution, EveryRoleSeesTheSameTableFromItsOwnSeat) {
         copies[role].deckCode = host.deckCode;
         copies[role].deckValue = host.deckValue;
         distribute(copies[role], role);
-        EXPECT_EQ(copies[role].hand[kLocalSeat].code, [&] {
-            TGameRecord h = host;
-            distribute(h, 1);
-            return h.hand[hostSeatOfRole[role]].code;
-        }()) << "role " << role;
+        EXPECT_EQ(copies[role].hand[kLocalSeat].code,
+                  [&] {
+                      TGameRecord h = host;
+                      distribute(h, 1);
+                      return h.hand[hostSeatOfRole[role]].code;
+                  }())
+            << "role " << role;
     }
     // Turn order: the seat after each player is the same player on every copy.
     for (int role = 1; role <= 4; ++role) {
         const auto& mine = copies[role];
         const int nextHostSeat = nextSeat(hostSeatOfRole[role]);
         int nextRole = 0;
-        for (int q = 1; q <= 4; ++q) if (hostSeatOfRole[q] == nextHostSeat) nextRole = q;
+        for (int q = 1; q <= 4; ++q)
+            if (hostSeatOfRole[q] == nextHostSeat) nextRole = q;
         EXPECT_EQ(mine.hand[1].code, copies[nextRole].hand[kLocalSeat].code) << "role " << role;
     }
 }

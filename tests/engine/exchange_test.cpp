@@ -10,14 +10,14 @@ namespace {
 using namespace test;
 
 TEST(GivingRule, LowestLoneCardThenHighestUpToATenThenLowest) {
-    struct Case { std::vector<int> hand; int given; };
+    struct Case {
+        std::vector<int> hand;
+        int given;
+    };
     const Case cases[] = {
-        {{c3, c3, c5, c9, c9, cQ, c2}, c5},
-        {{c3, c3, c9, c9, cQ, c2}, c9},
-        {{cJ, cQ, cK, cA, c2, JK}, cJ},
-        {{c10, cJ}, c10},
-        {{c4, c4, c10, c10, cA}, c10},
-        {{c7}, c7},
+        {{c3, c3, c5, c9, c9, cQ, c2}, c5}, {{c3, c3, c9, c9, cQ, c2}, c9},
+        {{cJ, cQ, cK, cA, c2, JK}, cJ},     {{c10, cJ}, c10},
+        {{c4, c4, c10, c10, cA}, c10},      {{c7}, c7},
     };
     for (const auto& c : cases) {
         TGameRecord r;

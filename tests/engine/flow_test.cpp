@@ -43,7 +43,10 @@ TEST(Tick, NothingMovesBeforeToBegin) {
 }
 
 TEST(Seats, LanHostPlaysTheSeatsWithoutJoiners) {
-    struct Case { int joiners; std::array<bool, 4> computer; };
+    struct Case {
+        int joiners;
+        std::array<bool, 4> computer;
+    };
     const Case cases[] = {{1, {true, false, true, false}},
                           {2, {false, false, true, false}},
                           {3, {false, false, false, false}}};
@@ -56,7 +59,10 @@ TEST(Seats, LanHostPlaysTheSeatsWithoutJoiners) {
         for (int s = 1; s <= 4; ++s) EXPECT_EQ(r.computerSeat[s], c.computer[s - 1]) << c.joiners;
     }
     // Joiners know the computer seats in their own numbering.
-    struct JoinerCase { int role, joiners; std::array<bool, 4> computer; };
+    struct JoinerCase {
+        int role, joiners;
+        std::array<bool, 4> computer;
+    };
     const JoinerCase joinerCases[] = {{2, 1, {true, false, true, false}},
                                       {2, 2, {true, false, false, false}},
                                       {3, 2, {false, true, false, false}},
@@ -73,7 +79,8 @@ TEST(Seats, LanHostPlaysTheSeatsWithoutJoiners) {
 }
 
 TEST(Seats, HostSeatsMapToEveryCopysOwnNumbering) {
-    const int expected[5][5] = {{}, {0, 1, 2, 3, 4}, {0, 3, 4, 1, 2}, {0, 4, 1, 2, 3}, {0, 2, 3, 4, 1}};
+    const int expected[5][5] = {
+        {}, {0, 1, 2, 3, 4}, {0, 3, 4, 1, 2}, {0, 4, 1, 2, 3}, {0, 2, 3, 4, 1}};
     for (int role = 1; role <= 4; ++role)
         for (int h = 1; h <= 4; ++h) EXPECT_EQ(localSeatOfHostSeat(role, h), expected[role][h]);
 }
@@ -144,13 +151,21 @@ TEST(Input, DeselectingTheFirstOfThreeKeepsTheOrder) {
 }
 
 TEST(Hints, DarkenWhatCannotBeUsed) {
-    struct Case { std::vector<int> hand; int value, size; std::string marks; };
+    struct Case {
+        std::vector<int> hand;
+        int value, size;
+        std::string marks;
+    };
     const Case cases[] = {
-        {{c3, c9, c9, cK, JK}, c8, 2, "b###"  "#"},  // the 3 is low; 9 9, K+joker usable
-        {{c3, c5, JK}, c8, 1, "bb#"},                // a single joker is usable on a single
-        {{c3, c5, JK}, c8, 2, "bbb"},                // one joker alone is not a pair
-        {{c3, JK, JK}, c8, 2, "b##"},                // both jokers make a pair
-        {{c9, cK, JK}, c8, 3, "bbb"},                // nothing makes three
+        {{c3, c9, c9, cK, JK},
+         c8,
+         2,
+         "b###"
+         "#"},                        // the 3 is low; 9 9, K+joker usable
+        {{c3, c5, JK}, c8, 1, "bb#"}, // a single joker is usable on a single
+        {{c3, c5, JK}, c8, 2, "bbb"}, // one joker alone is not a pair
+        {{c3, JK, JK}, c8, 2, "b##"}, // both jokers make a pair
+        {{c9, cK, JK}, c8, 3, "bbb"}, // nothing makes three
     };
     for (const auto& c : cases) {
         TGameRecord r;

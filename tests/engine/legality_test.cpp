@@ -3,7 +3,6 @@
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace vantor {
@@ -11,19 +10,23 @@ namespace {
 using namespace test;
 
 TEST(LegalPlay, AgainstTheTable) {
-    struct Case { std::vector<int> play; int tableValue, tableSize; bool legal; };
+    struct Case {
+        std::vector<int> play;
+        int tableValue, tableSize;
+        bool legal;
+    };
     const Case cases[] = {
-        {{c9}, c9, 1, true},           // equal value beats
+        {{c9}, c9, 1, true}, // equal value beats
         {{c8}, c9, 1, false},
         {{cK, cK}, cK, 2, true},
         {{cK, JK}, cK, 2, true},
         {{cA, cA}, cK, 2, true},
         {{JK, JK}, cK, 2, true},
-        {{cA, cA, cA}, cK, 2, false},  // wrong size
-        {{c2}, JK, 1, false},          // only a joker follows a joker
+        {{cA, cA, cA}, cK, 2, false}, // wrong size
+        {{c2}, JK, 1, false},         // only a joker follows a joker
         {{JK}, JK, 1, true},
         {{c7, c7, JK}, c5, 3, true},
-        {{c7, c8}, 0, 0, false},       // two values are no group
+        {{c7, c8}, 0, 0, false}, // two values are no group
         {{c3, c3, c3, c3}, 0, 0, true},
         {{c3, c3, c3, c3, JK}, 0, 0, false}, // never more than four
         {{}, 0, 0, false},
@@ -54,7 +57,10 @@ TEST(ClickAcceptance, FirstCardAgainstAGroup) {
 
 TEST(ClickAcceptance, CardByCardRules) {
     struct Case {
-        std::vector<int> selectedSlots; int tableValue, tableSize; int slot; bool accepted;
+        std::vector<int> selectedSlots;
+        int tableValue, tableSize;
+        int slot;
+        bool accepted;
         const char* why;
     };
     // Hand: 8 8 8 9 K JK  (slots 1..6)
@@ -81,7 +87,8 @@ TEST(ClickAcceptance, CardByCardRules) {
         setHand(r, 4, {c8, c8, c8, c9, cK, JK});
         if (c.tableSize) setTable(r, c.tableValue, c.tableSize);
         r.selection.clear();
-        for (int s : c.selectedSlots) r.selection.slot[++r.selection.count] = static_cast<std::uint8_t>(s);
+        for (int s : c.selectedSlots)
+            r.selection.slot[++r.selection.count] = static_cast<std::uint8_t>(s);
         EXPECT_EQ(acceptsClick(r, 4, c.slot), c.accepted) << c.why;
     }
 }
@@ -90,7 +97,7 @@ TEST(ClickAcceptance, OutOfRangeSlotsAreRefused) {
     TGameRecord r;
     setHand(r, 4, {c8});
     EXPECT_FALSE(acceptsClick(r, 4, 0));
-    EXPECT_FALSE(acceptsClick(r, 4, 2));  // empty slot
+    EXPECT_FALSE(acceptsClick(r, 4, 2)); // empty slot
     EXPECT_FALSE(acceptsClick(r, 4, 21));
     EXPECT_FALSE(acceptsClick(r, 5, 1));
     EXPECT_EQ(clickToPlay(r, 30), TClickResult::Ignored);

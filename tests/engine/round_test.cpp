@@ -3,9 +3,8 @@
 #include "engine/scoring.h"
 #include "fixtures.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace vantor {
 namespace {
@@ -167,11 +166,11 @@ TEST(Scoring, LocalSeatOutFirstThenSeats1To3) {
     play(r, view, {1}); // seat 4 out: Vantor
     pass(r, view);
     pass(r, view);
-    pass(r, view);      // cleared; seat 4 is skipped
+    pass(r, view); // cleared; seat 4 is skipped
     ASSERT_EQ(r.turn, 1);
     play(r, view, {1}); // seat 1 out
     pass(r, view);
-    pass(r, view);      // cleared: seat 3's successor is empty
+    pass(r, view); // cleared: seat 3's successor is empty
     ASSERT_EQ(r.turn, 2);
     play(r, view, {1}); // seat 2 out; seat 3 is the Citizen
     EXPECT_EQ(r.RoundPoints, (std::array<std::int32_t, 5>{0, 6, 3, 0, 9}));

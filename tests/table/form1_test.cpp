@@ -1,6 +1,5 @@
 // The main window driven as a player drives it: menu buttons, card clicks, the table buttons.
 #include "app.h"
-
 #include "base/cp1251.h"
 #include "engine/computer.h"
 #include "engine/exchange.h"
@@ -12,11 +11,9 @@
 #include "table/picture_control.h"
 #include "table/zov_cards_button.h"
 
-#include <gtest/gtest.h>
-
 #include <QLineEdit>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 #include <vector>
@@ -112,7 +109,9 @@ protected:
             switch (r.turn) {
             case 1:
             case 2:
-            case 3: form->Timer1Timer(); break;
+            case 3:
+                form->Timer1Timer();
+                break;
             case kLocalSeat:
                 tryRefusedClick();
                 localMove();
@@ -132,7 +131,8 @@ protected:
                 ASSERT_TRUE(form->Button7->isEnabled()) << "state " << int(r.turn);
                 form->Button7Click();
                 break;
-            default: FAIL() << "unexpected turn " << int(r.turn);
+            default:
+                FAIL() << "unexpected turn " << int(r.turn);
             }
             if (HasFatalFailure()) return;
         }
@@ -144,7 +144,8 @@ protected:
     std::vector<std::string> memberNames() {
         const TClubRead read = readClubFile(form->Club.path);
         std::vector<std::string> names;
-        for (int i = 1; i <= kMemberSlots; ++i) names.push_back(cp1251ToUtf8(read.lines[i].substr(0, 20)));
+        for (int i = 1; i <= kMemberSlots; ++i)
+            names.push_back(cp1251ToUtf8(read.lines[i].substr(0, 20)));
         return names;
     }
 
@@ -199,8 +200,10 @@ TEST_P(WholeGames, NewPlayerPlaysAGameAndIsStoredInTheClub) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, WholeGames,
-                         ::testing::Values(GameOptions{3, false, false}, GameOptions{4, false, false},
-                                           GameOptions{5, false, false}, GameOptions{3, true, false},
+                         ::testing::Values(GameOptions{3, false, false},
+                                           GameOptions{4, false, false},
+                                           GameOptions{5, false, false},
+                                           GameOptions{3, true, false},
                                            GameOptions{3, false, true}));
 
 TEST_F(MainWindow, TheLocalSeatChoosesAsVantorAndAsViceVantorAndARefusedClickSoundsWrong) {

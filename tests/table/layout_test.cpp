@@ -1,8 +1,7 @@
 #include "table/layout.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace vantor {
 namespace {
@@ -44,15 +43,20 @@ TEST(Layout, FullScreenOnA1080Screen) {
     EXPECT_EQ(cardSizeFor(s.k, false).width, 126);
     const TRect hand = handRect(s, 1, card.height);
     EXPECT_EQ(hand.width, 395);
-    EXPECT_EQ(hand.left, static_cast<int>(std::lround(30 * s.kx)) + 42) << "moved right to stay centred";
+    EXPECT_EQ(hand.left, static_cast<int>(std::lround(30 * s.kx)) + 42)
+        << "moved right to stay centred";
     EXPECT_EQ(hand.height, 198 + s.ScaleK(15));
 }
 
 TEST(Layout, CardSizesByScale) {
-    struct Case { int windowSize; bool wide; TCardSize card; };
+    struct Case {
+        int windowSize;
+        bool wide;
+        TCardSize card;
+    };
     const Case cases[] = {
-        {1, true, {71, 96, 1}}, {1, false, {71, 96, 1}}, {3, true, {92, 125, 0}},
-        {3, false, {79, 125, 0}}, {4, true, {121, 163, 0}}, {5, true, {146, 198, 2}},
+        {1, true, {71, 96, 1}},    {1, false, {71, 96, 1}},  {3, true, {92, 125, 0}},
+        {3, false, {79, 125, 0}},  {4, true, {121, 163, 0}}, {5, true, {146, 198, 2}},
         {5, false, {126, 198, 2}},
     };
     for (const auto& c : cases) {
@@ -94,7 +98,8 @@ TEST(Layout, CardUnderTheMouse) {
 TEST(Flight, StepRules) {
     const auto flat = flightPath({10, 50}, {20, 50});
     ASSERT_EQ(flat.size(), 10u);
-    for (std::size_t i = 0; i < flat.size(); ++i) EXPECT_EQ(flat[i], (TPoint{11 + static_cast<int>(i), 50}));
+    for (std::size_t i = 0; i < flat.size(); ++i)
+        EXPECT_EQ(flat[i], (TPoint{11 + static_cast<int>(i), 50}));
     const auto diagonal = flightPath({0, 0}, {-5, 5});
     ASSERT_EQ(diagonal.size(), 5u);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(diagonal[i], (TPoint{-(i + 1), i + 1}));
@@ -129,9 +134,8 @@ TEST(Memo, LinesAreCutAtTwelveCharactersWithDots) {
     EXPECT_EQ(cutMemoLine("abcdefghijklmnopqrstu", 85, width), "abcdefghijklmnopq...");
     EXPECT_EQ(cutMemoLine(std::string(40, 'x'), 85, width), std::string(28, 'x') + "...");
     // Cyrillic letters are two bytes: a cut never splits one.
-    EXPECT_EQ(cutMemoLine("\xD0\x96\xD0\x96\xD0\x96", 5, [](const std::string& s) {
-                  return static_cast<int>(s.size()) * 5 / 2;
-              }),
+    EXPECT_EQ(cutMemoLine("\xD0\x96\xD0\x96\xD0\x96", 5,
+                          [](const std::string& s) { return static_cast<int>(s.size()) * 5 / 2; }),
               "\xD0\x96...");
 }
 

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -23,13 +22,18 @@ void save(TForm1& form, const QString& dir, const QString& name) {
     form.grab().save(dir + "/" + name + ".png");
 }
 
-void click(TForm1& form, int slot) { form.HandClick(kLocalSeat, form.HandLeft[kLocalSeat][slot], false); }
+void click(TForm1& form, int slot) {
+    form.HandClick(kLocalSeat, form.HandLeft[kLocalSeat][slot], false);
+}
 
 void localMove(TForm1& form) {
     TGameRecord scratch = form.R;
     decideMove(scratch, kLocalSeat);
     for (int k = 1; k <= scratch.selection.count; ++k) click(form, scratch.selection.slot[k]);
-    if (scratch.selection.count == 0) form.Button8Click(); else form.Button7Click();
+    if (scratch.selection.count == 0)
+        form.Button8Click();
+    else
+        form.Button7Click();
 }
 
 void gifts(TForm1& form, int n) {
@@ -92,7 +96,12 @@ int main(int argc, char** argv) {
                 exchangeSaved = true;
             }
             switch (r.turn) {
-            case 1: case 2: case 3: form.Timer1Timer(); ++moves; break;
+            case 1:
+            case 2:
+            case 3:
+                form.Timer1Timer();
+                ++moves;
+                break;
             case kLocalSeat:
                 if (!trickSaved && moves > 8 && r.groupSize > 0) {
                     save(form, dir, "trick_size" + s);
@@ -100,9 +109,17 @@ int main(int argc, char** argv) {
                 }
                 localMove(form);
                 break;
-            case tsVantorChoosing: gifts(form, 2); form.Button7Click(); break;
-            case tsViceChoosing: gifts(form, 1); form.Button7Click(); break;
-            default: form.Button7Click(); break;
+            case tsVantorChoosing:
+                gifts(form, 2);
+                form.Button7Click();
+                break;
+            case tsViceChoosing:
+                gifts(form, 1);
+                form.Button7Click();
+                break;
+            default:
+                form.Button7Click();
+                break;
             }
         }
         save(form, dir, "result_size" + s);

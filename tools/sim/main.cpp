@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -36,9 +36,11 @@ int bad(const std::string& what) {
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "decide") == 0)
-        return argc == 2 ? vantor::sim::decideFromText(std::cin, std::cout, std::cerr) : bad("decide takes no arguments");
+        return argc == 2 ? vantor::sim::decideFromText(std::cin, std::cout, std::cerr)
+                         : bad("decide takes no arguments");
     if (argc >= 2 && std::strcmp(argv[1], "give") == 0)
-        return argc == 2 ? vantor::sim::giveFromText(std::cin, std::cout, std::cerr) : bad("give takes no arguments");
+        return argc == 2 ? vantor::sim::giveFromText(std::cin, std::cout, std::cerr)
+                         : bad("give takes no arguments");
 
     vantor::sim::TSimOptions options;
     bool seedGiven = false;

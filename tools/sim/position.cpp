@@ -30,7 +30,8 @@ std::vector<int> parseCards(const std::vector<std::string>& w, const std::string
     std::vector<int> values;
     for (std::size_t i = 1; i < w.size(); ++i) {
         const int v = valueFromName(w[i]);
-        if (v == 0) throw TBadInput{key + ": \"" + w[i] + "\" is no card (3-10, J, Q, K, A, 2, JK)"};
+        if (v == 0)
+            throw TBadInput{key + ": \"" + w[i] + "\" is no card (3-10, J, Q, K, A, 2, JK)"};
         values.push_back(v);
     }
     return values;
@@ -62,7 +63,8 @@ void fillHand(TGameRecord& r, int seat, const std::vector<int>& values) {
     int slot = 1;
     for (int v : values) {
         const int limit = v == kJokerValue ? 2 : 4;
-        if (used[v] == limit) throw TBadInput{"hand: more than " + std::to_string(limit) + " of " + valueName(v)};
+        if (used[v] == limit)
+            throw TBadInput{"hand: more than " + std::to_string(limit) + " of " + valueName(v)};
         TCardCode code;
         if (v == kJokerValue) {
             code = TCardCode::fromBytes(used[v] == 0 ? "j2" : "j3");
@@ -109,7 +111,8 @@ int decideFromText(std::istream& in, std::ostream& out, std::ostream& err) {
                 if (used != countLine[s].size()) n = -1;
             } catch (...) {
             }
-            if (n < 0 || n > kSlots) throw TBadInput{"counts: \"" + countLine[s] + "\" is not 0 to 20"};
+            if (n < 0 || n > kSlots)
+                throw TBadInput{"counts: \"" + countLine[s] + "\" is not 0 to 20"};
             r.hand[s].count = static_cast<std::uint8_t>(n);
         }
         fillHand(r, seat, hand);

@@ -40,7 +40,9 @@ struct TFailure {
         if (!(ok)) throw TFailure{std::string(what)};                                              \
     } while (false)
 
-std::string codeName(const TCardCode& c) { return valueName(cardValue(c)); }
+std::string codeName(const TCardCode& c) {
+    return valueName(cardValue(c));
+}
 
 // A number 0..63 for each of the 54 cards, to mark them seen without allocating.
 int cardIndex(const TCardCode& c) {
@@ -76,7 +78,8 @@ void checkInvariants(const TGameRecord& r, const TSimView& view) {
                 continue;
             }
             SIM_REQUIRE(!emptySeen, "hand of seat " + std::to_string(seat) + " is not compacted");
-            SIM_REQUIRE(h.value[s] >= last, "hand of seat " + std::to_string(seat) + " is not sorted");
+            SIM_REQUIRE(h.value[s] >= last,
+                        "hand of seat " + std::to_string(seat) + " is not sorted");
             SIM_REQUIRE(cardValue(h.code[s]) == h.value[s], "slot value does not match its code");
             SIM_REQUIRE(isCardCode(h.code[s]), "unknown card code in a hand");
             last = h.value[s];
@@ -84,7 +87,8 @@ void checkInvariants(const TGameRecord& r, const TSimView& view) {
             SIM_REQUIRE(seen.insert(h.code[s]), "card " + codeName(h.code[s]) + " held twice");
         }
         SIM_REQUIRE(count == h.count, "card count of seat " + std::to_string(seat) + " is wrong");
-        SIM_REQUIRE(!(r.NoJokers && countValue(r, seat, kJokerValue) > 0), "a joker dealt without jokers");
+        SIM_REQUIRE(!(r.NoJokers && countValue(r, seat, kJokerValue) > 0),
+                    "a joker dealt without jokers");
         total += count;
     }
     for (const TCardCode& c : view.played)
@@ -99,7 +103,8 @@ void checkInvariants(const TGameRecord& r, const TSimView& view) {
     }
     std::set<int> places;
     for (int s = 1; s <= kSeats; ++s)
-        if (r.placeCode[s] != 0) SIM_REQUIRE(places.insert(r.placeCode[s]).second, "a place given twice");
+        if (r.placeCode[s] != 0)
+            SIM_REQUIRE(places.insert(r.placeCode[s]).second, "a place given twice");
     SIM_REQUIRE(r.groupSize >= 0 && r.groupSize <= 4, "group size out of range");
 }
 
@@ -111,7 +116,8 @@ void localMove(TGameRecord& r, TSimView& view, TShuffleSource& source) {
     const TSelection wanted = scratch.selection;
     for (int k = 1; k <= wanted.count; ++k) {
         const TClickResult result = clickToPlay(r, wanted.slot[k]);
-        SIM_REQUIRE(result == TClickResult::Selected, "the click acceptance refused a computer choice");
+        SIM_REQUIRE(result == TClickResult::Selected,
+                    "the click acceptance refused a computer choice");
     }
     if (wanted.count == 0) {
         SIM_REQUIRE(mayPass(r), "the computer passed on an empty table");
@@ -149,8 +155,9 @@ void checkRoundEnd(const TGameRecord& r, int& expectedPoints) {
         expectedPoints += 18;
         SIM_REQUIRE(sum == expectedPoints, "game points do not add up");
     }
-    SIM_REQUIRE(r.GameResult == 3 * r.GamePoints[4] - r.GamePoints[1] - r.GamePoints[2] - r.GamePoints[3],
-            "GameResult is not 3 x own points minus the others'");
+    SIM_REQUIRE(r.GameResult ==
+                    3 * r.GamePoints[4] - r.GamePoints[1] - r.GamePoints[2] - r.GamePoints[3],
+                "GameResult is not 3 x own points minus the others'");
 }
 
 long playGame(TGameRecord& r, TSimView& view, TShuffleSource& source, int gameIndex, long& moves) {
@@ -170,24 +177,33 @@ long playGame(TGameRecord& r, TSimView& view, TShuffleSource& source, int gameIn
     for (int guard = 0; guard < 100000; ++guard) {
         if (r.RoundPhase == 1) {
             // "To Begin" after every deal.
-            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done, "To Begin not taken");
+            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done,
+                        "To Begin not taken");
             continue;
         }
         switch (r.turn) {
         case 1:
         case 2:
-        case 3: tick(r, view); break;
-        case kLocalSeat: localMove(r, view, source); break;
-        case tsVantorChoosing: localGifts(r, 2); [[fallthrough]];
+        case 3:
+            tick(r, view);
+            break;
+        case kLocalSeat:
+            localMove(r, view, source);
+            break;
+        case tsVantorChoosing:
+            localGifts(r, 2);
+            [[fallthrough]];
         case tsVantorGives:
         case tsMinisterGives:
         case tsViceGives:
-            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
+            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done,
+                        "exchange step not taken");
             checkInvariants(r, view);
             break;
         case tsViceChoosing:
             localGifts(r, 1);
-            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done, "exchange step not taken");
+            SIM_REQUIRE(pressButton7(r, view, source) == TButtonOutcome::Done,
+                        "exchange step not taken");
             break;
         case tsRoundOver:
             ++rounds;
@@ -201,10 +217,12 @@ long playGame(TGameRecord& r, TSimView& view, TShuffleSource& source, int gameIn
             ++rounds;
             checkRoundEnd(r, expectedPoints);
             SIM_REQUIRE(r.RoundNumber == r.RoundsPerGame, "game ended before its last round");
-            SIM_REQUIRE(pressButton8(r, view) == TButtonOutcome::ExitToMenu, "Exit to menu not offered");
+            SIM_REQUIRE(pressButton8(r, view) == TButtonOutcome::ExitToMenu,
+                        "Exit to menu not offered");
             view.afterMove = nullptr;
             return rounds;
-        default: SIM_REQUIRE(false, "unexpected turn state " + std::to_string(r.turn));
+        default:
+            SIM_REQUIRE(false, "unexpected turn state " + std::to_string(r.turn));
         }
     }
     SIM_REQUIRE(false, "the game did not end");
@@ -235,7 +253,8 @@ TSimReport runSimulation(const TSimOptions& options) {
         out << f.what << " (game " << report.games + 1 << ", seed " << options.seed << ")";
         report.failure = out.str();
     }
-    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    report.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     for (int s = 1; s <= kSeats; ++s)
         report.pointsPerSeat[s] = report.games ? static_cast<double>(points[s]) / report.games : 0;
     return report;
