@@ -164,12 +164,9 @@ void settleFinalPlaces(TGameRecord& r, TTableView& view, int mover) {
         for (int k = 0; k < 3; ++k)
             view.say(order[k], titleOf(r.placeCode[order[k]]), bubbleOf(r.placeCode[order[k]]));
     }
-    for (int s = 1; s <= kSeats; ++s) {
-        if (r.hand[s].count > 0) {
-            r.faceUp[s] = true;
-            view.drawHand(s);
-        }
-    }
+    // The remaining hands are turned face up; the scoring that follows draws them.
+    for (int s = 1; s <= kSeats; ++s)
+        if (r.hand[s].count > 0) r.faceUp[s] = true;
     for (int s = 1; s <= kSeats; ++s) {
         const int code = r.placeCode[s];
         if (code >= pcCitizen && code <= pcVantor)
