@@ -73,6 +73,21 @@ int givingRuleSlot(const TGameRecord& r, int seat) {
     return 0;
 }
 
+std::vector<TCardCode> givingRuleCards(const TGameRecord& r, int seat, int count) {
+    std::vector<TCardCode> cards;
+    if (!isSeat(seat)) return cards;
+    TGameRecord left = r;
+    for (int k = 0; k < count; ++k) {
+        const int slot = givingRuleSlot(left, seat);
+        if (slot == 0) break;
+        cards.push_back(left.hand[seat].code[slot]);
+        left.hand[seat].code[slot] = TCardCode::empty();
+        left.hand[seat].value[slot] = kEmptyValue;
+        sortHand(left, seat);
+    }
+    return cards;
+}
+
 namespace {
 
 void giveByRule(TGameRecord& r, TTableView& view, int from, int to) {

@@ -6,6 +6,8 @@
 #include "engine/record.h"
 #include "engine/view.h"
 
+#include <vector>
+
 namespace vantor {
 
 // Seats of the previous round's places.
@@ -34,6 +36,10 @@ bool transferCard(TGameRecord& r, TTableView& view, int from, int to, int slot, 
 // The slot whose card a computer Vantor or Vice-Vantor gives back: its lowest lone card up to a
 // 10; failing that its highest card up to a 10; failing that its lowest card. 0 for an empty hand.
 int givingRuleSlot(const TGameRecord& r, int seat);
+
+// The `count` cards the giving rule gives from `seat`, each chosen on the hand left after the
+// ones before it, as a computer Vantor gives its two. The record is not changed.
+std::vector<TCardCode> givingRuleCards(const TGameRecord& r, int seat, int count);
 
 // The six steps. Each returns nothing and leaves the record's turn at the next state.
 void citizenGives(TGameRecord& r, TTableView& view);      // on "To Begin": -> 21

@@ -33,6 +33,18 @@ TEST(GivingRule, LowestLoneCardThenHighestUpToATenThenLowest) {
     EXPECT_EQ(givingRuleSlot(r, 2), 0);
 }
 
+TEST(GivingRule, TwoCardsAreChosenOneAfterTheOther) {
+    TGameRecord r;
+    setHand(r, 1, {c3, c3, c5, c9, c9, cQ, c2});
+    const auto cards = givingRuleCards(r, 1, 2);
+    ASSERT_EQ(cards.size(), 2u);
+    EXPECT_EQ(cardValue(cards[0]), c5);
+    EXPECT_EQ(cards[1], r.hand[1].code[5]) << "the 9 in the higher of the two 9 slots";
+    EXPECT_EQ(r.hand[1].count, 7) << "the record is not changed";
+    setHand(r, 2, {cK});
+    EXPECT_EQ(givingRuleCards(r, 2, 2).size(), 1u);
+}
+
 // Previous round: Vantor seat 2, Vice-Vantor seat 4, Minister seat 1, Citizen seat 3.
 TGameRecord secondRound() {
     TGameRecord r;

@@ -100,17 +100,10 @@ inline void localMove(TCopy& c) {
 // The giving rule entered through the gift clicks, then "Ok".
 inline void localGifts(TCopy& c, int cards) {
     TGameRecord& r = c.record;
-    TGameRecord scratch = r;
-    for (int k = 0; k < cards; ++k) {
-        const int slot = givingRuleSlot(scratch, kLocalSeat);
-        const TCardCode code = scratch.hand[kLocalSeat].code[slot];
-        const int realSlot = findCard(r, kLocalSeat, code);
-        const TClickResult result =
-            cards == 2 ? clickVantorGift(r, realSlot) : clickViceGift(r, realSlot);
+    for (const TCardCode& code : givingRuleCards(r, kLocalSeat, cards)) {
+        const int slot = findCard(r, kLocalSeat, code);
+        const TClickResult result = cards == 2 ? clickVantorGift(r, slot) : clickViceGift(r, slot);
         ASSERT_EQ(result, TClickResult::Selected);
-        scratch.hand[kLocalSeat].code[slot] = TCardCode::empty();
-        scratch.hand[kLocalSeat].value[slot] = kEmptyValue;
-        sortHand(scratch, kLocalSeat);
     }
     ASSERT_TRUE(giftsComplete(r));
     ASSERT_EQ(pressButton7(r, c.view, c.source), TButtonOutcome::Done);

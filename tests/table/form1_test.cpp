@@ -68,16 +68,8 @@ protected:
     void click(int slot) { form->HandClick(kLocalSeat, form->HandLeft[kLocalSeat][slot], false); }
 
     void chooseGifts(int cards) {
-        TGameRecord scratch = form->R;
-        std::vector<TCardCode> codes;
-        for (int k = 0; k < cards; ++k) {
-            const int slot = givingRuleSlot(scratch, kLocalSeat);
-            codes.push_back(scratch.hand[kLocalSeat].code[slot]);
-            scratch.hand[kLocalSeat].code[slot] = TCardCode::empty();
-            scratch.hand[kLocalSeat].value[slot] = kEmptyValue;
-            sortHand(scratch, kLocalSeat);
-        }
-        for (const auto& code : codes) click(findCard(form->R, kLocalSeat, code));
+        for (const auto& code : givingRuleCards(form->R, kLocalSeat, cards))
+            click(findCard(form->R, kLocalSeat, code));
         ASSERT_TRUE(form->Button7->isEnabled());
         form->Button7Click();
     }

@@ -514,16 +514,8 @@ protected:
     }
 
     void chooseGifts(TForm1& f, int cards) {
-        TGameRecord scratch = f.R;
-        std::vector<TCardCode> codes;
-        for (int k = 0; k < cards; ++k) {
-            const int slot = givingRuleSlot(scratch, kLocalSeat);
-            codes.push_back(scratch.hand[kLocalSeat].code[slot]);
-            scratch.hand[kLocalSeat].code[slot] = TCardCode::empty();
-            scratch.hand[kLocalSeat].value[slot] = kEmptyValue;
-            sortHand(scratch, kLocalSeat);
-        }
-        for (const auto& code : codes) click(f, findCard(f.R, kLocalSeat, code));
+        for (const auto& code : givingRuleCards(f.R, kLocalSeat, cards))
+            click(f, findCard(f.R, kLocalSeat, code));
         ASSERT_TRUE(f.Button7->isEnabled());
         f.Button7Click();
         ++gifts;

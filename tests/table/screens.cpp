@@ -37,14 +37,8 @@ void localMove(TForm1& form) {
 }
 
 void gifts(TForm1& form, int n) {
-    TGameRecord scratch = form.R;
-    for (int k = 0; k < n; ++k) {
-        const int slot = givingRuleSlot(scratch, kLocalSeat);
-        click(form, findCard(form.R, kLocalSeat, scratch.hand[kLocalSeat].code[slot]));
-        scratch.hand[kLocalSeat].value[slot] = kEmptyValue;
-        scratch.hand[kLocalSeat].code[slot] = TCardCode::empty();
-        sortHand(scratch, kLocalSeat);
-    }
+    for (const auto& code : givingRuleCards(form.R, kLocalSeat, n))
+        click(form, findCard(form.R, kLocalSeat, code));
 }
 } // namespace
 

@@ -130,17 +130,10 @@ void localMove(TGameRecord& r, TSimView& view, TShuffleSource& source) {
 
 // The giving rule applied through the choice clicks of the local Vantor or Vice-Vantor.
 void localGifts(TGameRecord& r, int cards) {
-    TGameRecord scratch = r;
-    for (int k = 0; k < cards; ++k) {
-        const int slot = givingRuleSlot(scratch, kLocalSeat);
-        const TCardCode code = scratch.hand[kLocalSeat].code[slot];
-        const int realSlot = findCard(r, kLocalSeat, code);
-        const TClickResult result =
-            cards == 2 ? clickVantorGift(r, realSlot) : clickViceGift(r, realSlot);
+    for (const TCardCode& code : givingRuleCards(r, kLocalSeat, cards)) {
+        const int slot = findCard(r, kLocalSeat, code);
+        const TClickResult result = cards == 2 ? clickVantorGift(r, slot) : clickViceGift(r, slot);
         SIM_REQUIRE(result == TClickResult::Selected, "a gift click was not taken");
-        scratch.hand[kLocalSeat].code[slot] = TCardCode::empty();
-        scratch.hand[kLocalSeat].value[slot] = kEmptyValue;
-        sortHand(scratch, kLocalSeat);
     }
     SIM_REQUIRE(giftsComplete(r), "Ok not offered after choosing the gifts");
 }
