@@ -133,6 +133,7 @@ public:
     TClubFile LanClub;
     std::filesystem::path Home;
     bool OpeningScreen = true;
+    bool Flying = false; // a card is in flight
     bool MenuShown = false;
     TScale Scale;
     TCardSize Card;

@@ -13,10 +13,10 @@
 #include "table/form1.h"
 #include "table/picture_control.h"
 #include "table/qtext.h"
+#include "table/sprite.h"
 #include "table/zov_cards_button.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QThread>
@@ -284,26 +284,20 @@ void TForm1::FlyCard(int x0, int y0, int x1, int y1, const TCardCode& code, bool
     layer.buffer() = frozen;
     layer.show();
     layer.raise();
-    QElapsedTimer clock;
-    clock.start();
-    QPoint previous(x0, y0);
+    Flying = true;
+    TSprite sprite(card, x0, y0);
+    layer.repaint(sprite.draw(layer.buffer()));
     int step = 0;
     for (const TPoint& pt : path) {
         ++step;
-        {
-            QPainter p(&layer.buffer());
-            p.drawImage(QRect(previous, card.size()), frozen, QRect(previous, card.size()));
-            p.drawImage(pt.x, pt.y, card);
-        }
-        const QRect dirty =
-            QRect(QPoint(std::min(previous.x(), pt.x) - 2, std::min(previous.y(), pt.y) - 2),
-                  card.size() + QSize(4, 4));
+        const QRect dirty = sprite.moveTo(layer.buffer(), frozen, pt.x, pt.y);
+        // At the fastest speed the first step is not drawn.
         if (!(Settings.Speed == 6 && step == 1)) layer.repaint(dirty);
-        previous = QPoint(pt.x, pt.y);
         if (const int wait = flightWait(Settings.Speed, step))
             QThread::msleep(static_cast<unsigned long>(wait));
     }
-    if (restoreAtEnd) layer.hide();
+    if (restoreAtEnd) layer.repaint(sprite.erase(layer.buffer(), frozen));
+    Flying = false;
 }
 
 // ---------------------------------------------------------------- the menu
