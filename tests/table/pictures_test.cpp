@@ -14,6 +14,10 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <random>
 
 namespace vantor {
@@ -54,6 +58,17 @@ private:
             return;
         }
         dir_ = VANTOR_PICTURES_PACKS;
+        // Test programs run in parallel: one builds while the others wait on the lock, then
+        // find the stamp current and use the same packs.
+        fs::create_directories(dir_.parent_path());
+        const int lock = ::open((dir_.string() + ".lock").c_str(), O_CREAT | O_RDWR, 0644);
+        if (lock >= 0) ::flock(lock, LOCK_EX);
+        struct Unlock {
+            int fd;
+            ~Unlock() {
+                if (fd >= 0) ::close(fd);
+            }
+        } unlock{lock};
         std::error_code ec;
         const std::string stamp =
             std::to_string(fs::file_size(kTool, ec)) + " " +
