@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 #include <map>
 #include <set>
 #include <sstream>
@@ -328,7 +330,8 @@ TEST(WordGenerator, RejectsMalformedRowsWithTheirLineNumber) {
         {"broken UTF-8", "\n\nU\ta\t\xD0\tc\td\te\tf\tg\th\ti\tj\n", 3},
         {"index out of order", "H[2]\ta\tb\tc\td\te\tf\tg\th\ti\tj\n", 1},
     };
-    const fs::path folder = fs::temp_directory_path() / "vantor-wordgen-test";
+    const fs::path folder =
+        fs::temp_directory_path() / ("vantor-wordgen-test-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     for (const Case& c : cases) {
         std::ofstream(folder / "words.tsv", std::ios::binary) << c.table;
