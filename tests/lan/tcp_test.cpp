@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTcpSocket>
+#include "tests/qt_wait.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -23,20 +25,8 @@ QCoreApplication& app() {
     return a;
 }
 
-void pumpEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-// Runs events until `done` or the time limit.
-bool waitFor(const std::function<bool()>& done, qint64 ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) return false;
-        pumpEvents();
-    }
-    return true;
-}
+using vantor::test::waitFor;
+using vantor::test::pumpEvents;
 
 struct TNetCopy {
     TLanSocketTransport transport;

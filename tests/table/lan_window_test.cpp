@@ -26,6 +26,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <filesystem>
+#include "tests/qt_wait.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -35,19 +37,8 @@ namespace vantor {
 namespace {
 namespace fs = std::filesystem;
 
-void pump() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-bool waitFor(const std::function<bool()>& done, qint64 ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) return false;
-        pump();
-    }
-    return true;
-}
+using vantor::test::waitFor;
+inline void pump() { vantor::test::pumpEvents(); }
 
 fs::path freshHome(const std::string& tag) {
     const fs::path home = fs::temp_directory_path() /
