@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace vantor {
@@ -516,7 +517,9 @@ void TForm1::DrawOpeningScreen() {
                                        Qt::cyan,
                                        QColor(128, 0, 128),
                                        Qt::green};
-    const QString name = qw(words::GameTitle).left(10);
+    // Up to ten letters: a longer title shows its first word, never a word cut short.
+    QString name = qw(words::GameTitle);
+    if (name.size() > 10) name = name.section(QRegularExpression("[- ]"), 0, 0).left(10);
     QFont title("Arial");
     title.setPixelSize(44);
     title.setBold(true);
